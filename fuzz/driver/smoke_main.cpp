@@ -36,17 +36,21 @@ int main(int argc, char** argv) {
                 if (rng() % 2 && at < input.size())
                     input[at] = static_cast<std::uint8_t>(rng());
                 else
-                    input.insert(input.begin() + static_cast<long>(at), printable[rng() % (sizeof printable - 1)]);
+                    input.insert(input.begin() + static_cast<long>(at),
+                                 printable[rng() % (sizeof printable - 1)]);
             }
         } else {
             input.resize(size);
             for (auto& b : input)
-                b = kind == 0 ? static_cast<std::uint8_t>(rng())
-                              : static_cast<std::uint8_t>(printable[rng() % (sizeof printable - 1)]);
+                b = kind == 0
+                        ? static_cast<std::uint8_t>(rng())
+                        : static_cast<std::uint8_t>(printable[rng() % (sizeof printable - 1)]);
         }
         LLVMFuzzerTestOneInput(input.data(), input.size());
         previous = std::move(input);
-        if ((done & 255) == 0 && std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() > seconds)
+        if ((done & 255) == 0 &&
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() >
+                seconds)
             break;
     }
     std::printf("%ld inputs run\n", done);

@@ -24,9 +24,9 @@ struct RegionalSettings {
     std::string thousandSeparator = ",";
     std::array<std::string, 12> shortMonthNames{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    std::array<std::string, 12> longMonthNames{"January", "February", "March",     "April",
-                                               "May",     "June",     "July",      "August",
-                                               "September", "October", "November", "December"};
+    std::array<std::string, 12> longMonthNames{"January",   "February", "March",    "April",
+                                               "May",       "June",     "July",     "August",
+                                               "September", "October",  "November", "December"};
     // Index 0 is Sunday.
     std::array<std::string, 7> shortDayNames{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
     std::array<std::string, 7> longDayNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
@@ -35,7 +35,9 @@ struct RegionalSettings {
 };
 
 // United States defaults; also what the C/POSIX locale maps to.
-inline RegionalSettings usDefaults() { return RegionalSettings{}; }
+inline RegionalSettings usDefaults() {
+    return RegionalSettings{};
+}
 
 } // namespace vz
 

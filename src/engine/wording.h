@@ -17,7 +17,7 @@ std::string iplural(int n);
 std::string dplural(double x);
 
 struct ComponentTexts {
-    std::string line;       // e.g. "1 year 2 months " (seconds omitted) or "1 yr 2 mos 3 secs"
+    std::string line; // e.g. "1 year 2 months " (seconds omitted) or "1 yr 2 mos 3 secs"
     std::string secondsNumber;
     std::string secondsWord;
 };

@@ -24,7 +24,7 @@ public:
     }
     static RecordedMessages& current() { return *s_current; }
 
-    QStringList entries;   // "error: Nothing to edit", "confirm: Really delete x?", …
+    QStringList entries; // "error: Nothing to edit", "confirm: Really delete x?", …
     bool confirmAnswer = true;
 
 private:

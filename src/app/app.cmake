@@ -1,0 +1,7 @@
+if(VZ_WITH_QT)
+    target_sources(vzui PRIVATE
+        ${VZ_DIR}/main_window.cpp
+    )
+    add_executable(vorurer ${VZ_DIR}/vorurer.cpp)
+    target_link_libraries(vorurer PRIVATE vzui vz_warnings)
+endif()

@@ -1,0 +1,10 @@
+#include "engine/regional.h"
+
+namespace vz {
+
+RegionalSettings& processSettings() {
+    static RegionalSettings settings = usDefaults();
+    return settings;
+}
+
+} // namespace vz

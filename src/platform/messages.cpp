@@ -1,0 +1,60 @@
+#include "platform/messages.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace vz {
+
+namespace {
+
+MessageLog* messageLog = nullptr;
+
+const QString ErrorCaption = QStringLiteral("Error");
+const QString ConfirmCaption = QStringLiteral("Confirm");
+
+} // namespace
+
+void setMessageLog(MessageLog* log) {
+    messageLog = log;
+}
+
+void beep() {
+    QApplication::beep();
+}
+
+void ShowError(QWidget* parent, const QString& message) {
+    if (messageLog) {
+        messageLog->record(QStringLiteral("error"), message);
+        return;
+    }
+    beep();
+    QMessageBox box(QMessageBox::Critical, ErrorCaption, message, QMessageBox::Ok, parent);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box.exec();
+}
+
+bool confirm(QWidget* parent, const QString& question) {
+    if (messageLog)
+        return messageLog->record(QStringLiteral("confirm"), question);
+    QMessageBox box(QMessageBox::Question, ConfirmCaption, question, QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+void showGeneralError(const QString& message) {
+    if (messageLog) {
+        messageLog->record(QStringLiteral("general"), message);
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), message,
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box.exec();
+}
+
+} // namespace vz

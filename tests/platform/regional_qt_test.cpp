@@ -1,0 +1,60 @@
+#include "engine/datetext.h"
+#include "platform/regional_qt.h"
+
+#include <gtest/gtest.h>
+
+namespace vz {
+namespace {
+
+const TDateTime Sample = encodeDateTime(1997, 6, 1, 21, 5, 7, 0); // a Sunday evening
+
+struct LocaleCase {
+    const char* name;
+    const char* shortDate;  // after fix2000
+    const char* dateText;   // the sample as date text
+    const char* longTime;   // the sample as long time text
+    const char* separators; // date separator, time separator, thousands separator
+    int firstDayOfWeek;
+};
+
+class Locales : public ::testing::TestWithParam<LocaleCase> {};
+
+TEST_P(Locales, TranslateIntoThePatternLanguage) {
+    const LocaleCase& c = GetParam();
+    RegionalSettings rs = regionalSettingsFromLocale(QLocale(QString::fromLatin1(c.name)));
+    fix2000(rs);
+    EXPECT_EQ(rs.shortDateFormat, c.shortDate);
+    EXPECT_EQ(dateToStr(Sample, rs), c.dateText);
+    EXPECT_EQ(timeToStr(Sample, rs), c.longTime);
+    EXPECT_EQ(rs.dateSeparator + rs.timeSeparator + rs.thousandSeparator, c.separators);
+    EXPECT_EQ(rs.firstDayOfWeek, c.firstDayOfWeek);
+    EXPECT_LE(QString::fromStdString(rs.timeAMString).size(), 5);
+    // What the program writes, it reads back.
+    EXPECT_EQ(strToDate(dateToStr(Sample, rs), rs, 2026), 35582.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Qt, Locales,
+    ::testing::Values(LocaleCase{"en_US", "M/d/yyyy", "6/1/1997", "9:05:07 PM", "/:,", 0},
+                      LocaleCase{"de_DE", "dd.MM.yyyy", "01.06.1997", "21:05:07", ".:.", 1},
+                      LocaleCase{"en_GB", "dd/MM/yyyy", "01/06/1997", "21:05:07", "/:,", 1},
+                      LocaleCase{"ja_JP", "yyyy/MM/dd", "1997/06/01", "21時05分07秒", "/:,", 0},
+                      LocaleCase{"C", "M/d/yyyy", "6/1/1997", "9:05:07 PM", "/:,", 0}),
+    [](const ::testing::TestParamInfo<LocaleCase>& info) { return std::string(info.param.name); });
+
+TEST(TranslateQtPattern, LiteralsZonesAndMarkers) {
+    EXPECT_EQ(translateQtPattern(QStringLiteral("h:mm:ss AP t")), "h:nn:ss ampm");
+    EXPECT_EQ(translateQtPattern(QStringLiteral("HH:mm 'Uhr'")), "hh:nn \"Uhr\"");
+    EXPECT_EQ(translateQtPattern(QStringLiteral("d 'de' MMMM 'de' yyyy")),
+              "d \"de\" MMMM \"de\" yyyy");
+    EXPECT_EQ(translateQtPattern(QStringLiteral("h 'o''clock'")), "h \"o'clock\"");
+}
+
+TEST(RegionalSettingsFromLocale, NamesComeFromTheLocale) {
+    const RegionalSettings rs = regionalSettingsFromLocale(QLocale(QStringLiteral("de_DE")));
+    EXPECT_EQ(formatDateTime("dddd ddd mmmm", Sample, rs), "Sonntag So. Juni");
+    EXPECT_EQ(rs.longDayNames[1], "Montag");
+}
+
+} // namespace
+} // namespace vz
