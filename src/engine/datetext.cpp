@@ -2,8 +2,8 @@
 
 #include "engine/convert_error.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace vz {
 
@@ -23,9 +23,13 @@ bool startsWithNoCase(std::string_view text, std::size_t at, std::string_view wo
 }
 
 void appendNumber(std::string& out, long long value, int minDigits) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%0*lld", minDigits, value);
-    out += buffer;
+    char buffer[24];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value < 0 ? -value : value).ptr;
+    if (value < 0)
+        out += '-';
+    for (auto width = end - buffer; width < minDigits; ++width)
+        out += '0';
+    out.append(buffer, end);
 }
 
 std::size_t runLength(std::string_view pattern, std::size_t at) {

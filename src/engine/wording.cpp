@@ -2,6 +2,7 @@
 
 #include "engine/datetext.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -9,21 +10,31 @@ namespace vz {
 
 namespace {
 
-constexpr const char* FullFormats[] = {"%d year%s ", "%d month%s ",  "%d day%s ",
-                                       "%d hour%s ", "%d minute%s ", "%d second%s"};
-constexpr const char* ShortFormats[] = {"%d yr%s ", "%d mo%s ",  "%d dy%s ",
-                                        "%d hr%s ", "%d min%s ", "%d sec%s"};
+// The component words; each but the seconds one is followed by a blank.
+constexpr std::string_view FullWords[] = {"year", "month", "day", "hour", "minute", "second"};
+constexpr std::string_view ShortWords[] = {"yr", "mo", "dy", "hr", "min", "sec"};
+constexpr int SecondsIndex = 5;
 
-void appendComponent(std::string& out, const char* format, int value) {
-    char buffer[48];
-    std::snprintf(buffer, sizeof buffer, format, value, value == 1 ? "" : "s");
-    out += buffer;
+void appendDecimal(std::string& out, long long value) {
+    char buffer[24];
+    out.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+}
+
+// "%d <word>%s " with the plural of the value.
+void appendComponent(std::string& out, std::string_view word, int value, bool trailingBlank) {
+    appendDecimal(out, value);
+    out += ' ';
+    out += word;
+    if (value != 1)
+        out += 's';
+    if (trailingBlank)
+        out += ' ';
 }
 
 std::string decimal(int value) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%d", value);
-    return buffer;
+    std::string out;
+    appendDecimal(out, value);
+    return out;
 }
 
 } // namespace
@@ -37,13 +48,13 @@ std::string dplural(double x) {
 }
 
 ComponentTexts ymdhms(const TDateDiff& dd, bool abbreviated, bool omitSeconds) {
-    const auto& formats = abbreviated ? ShortFormats : FullFormats;
+    const auto& words = abbreviated ? ShortWords : FullWords;
     const int values[] = {dd.Years, dd.Months, dd.Days, dd.Hours, dd.Minutes, dd.Seconds};
     ComponentTexts texts;
-    const int count = omitSeconds ? 5 : 6;
+    const int count = omitSeconds ? SecondsIndex : SecondsIndex + 1;
     for (int i = 0; i < count; ++i)
         if (values[i] > 0)
-            appendComponent(texts.line, formats[i], values[i]);
+            appendComponent(texts.line, words[i], values[i], i != SecondsIndex);
     texts.secondsNumber = decimal(dd.Seconds);
     texts.secondsWord = "second" + iplural(dd.Seconds);
     return texts;
