@@ -1,0 +1,127 @@
+#include "widgets/raised_label.h"
+#include "widgets/splitter.h"
+#include "widgets/tile.h"
+
+#include <QImage>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace vz {
+namespace {
+
+QImage grab(QWidget& w) {
+    return w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+TEST(TEsTile, TilesFromTheTopLeftAndFallsBackToItsColour) {
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    picture.setPixel(0, 0, qRgb(255, 0, 0));
+    TEsTile tile;
+    tile.resize(5, 4);
+    tile.setBitmap(QPixmap::fromImage(picture));
+    const QImage shot = grab(tile);
+    EXPECT_EQ(shot.pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(shot.pixel(4, 0), qRgb(255, 0, 0)); // the second column's first pixel
+    EXPECT_EQ(shot.pixel(3, 0), qRgb(0, 0, 0));
+
+    tile.setBitmap(QPixmap());
+    QPalette palette = tile.palette();
+    palette.setColor(QPalette::Window, QColor(1, 2, 3));
+    tile.setPalette(palette);
+    EXPECT_EQ(grab(tile).pixel(2, 2), qRgb(1, 2, 3));
+    EXPECT_EQ(stonePixmap().size(), QSize(150, 150));
+}
+
+TEST(TRaisedLabel, SizesToItsCaptionAndShadesRaisedText) {
+    TRaisedLabel label;
+    label.setFont(QFont(QStringLiteral("Liberation Serif"), 16, QFont::Bold));
+    const QSize blank = label.size();
+    EXPECT_GT(blank.width(), 0);
+    label.setCaption(QStringLiteral("12 days"));
+    EXPECT_GT(label.width(), blank.width());
+    EXPECT_EQ(label.size(), QFontMetrics(label.font()).size(Qt::TextExpandTabs, label.caption()));
+
+    label.setTextStyle(TRaisedLabel::tsRaised);
+    label.setTextColor(Qt::black);
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::Light, Qt::white);
+    palette.setColor(QPalette::Dark, QColor(128, 128, 128));
+    label.setPalette(palette);
+    const QImage raised = grab(label);
+    bool sawShadow = false, sawFace = false;
+    for (int y = 0; y < raised.height(); ++y)
+        for (int x = 0; x < raised.width(); ++x) {
+            sawShadow |= raised.pixel(x, y) == qRgb(128, 128, 128);
+            sawFace |= qGray(raised.pixel(x, y)) < 40;
+        }
+    EXPECT_TRUE(sawShadow);
+    EXPECT_TRUE(sawFace);
+
+    label.setTextStyle(TRaisedLabel::tsNone);
+    const QImage plain = grab(label);
+    for (int y = 0; y < plain.height(); ++y)
+        for (int x = 0; x < plain.width(); ++x)
+            ASSERT_NE(plain.pixel(x, y), qRgb(128, 128, 128));
+}
+
+TEST(TVzSplitter, DragsTheBarWithinItsLimits) {
+    TVzSplitter split;
+    split.setOrientation(TSplitterOrientation::soHorizontal);
+    split.resize(568, 380);
+    split.setPosition(200);
+    EXPECT_EQ(split.section1()->geometry(), QRect(2, 2, 565, 197));
+    EXPECT_EQ(split.section2()->geometry(), QRect(2, 205, 565, 174));
+    split.setPosition(900);
+    EXPECT_EQ(split.Position(), 375);
+    split.setPosition(200);
+
+    QSignalSpy moved(&split, &TVzSplitter::resized);
+    // Without AutoUpdate the panes keep their size until the button is released.
+    split.splitterMouseMove({100, 201}, Qt::NoButton);
+    split.splitterMousePress({100, 201}, Qt::LeftButton, 0);
+    split.splitterMouseMove({100, 20}, Qt::LeftButton);
+    EXPECT_EQ(split.section1()->height(), 197);
+    split.splitterMouseMove({100, 0}, Qt::LeftButton);
+    EXPECT_EQ(split.Position(), 2);
+    split.splitterMouseRelease({100, 0}, 0);
+    EXPECT_EQ(split.Position(), 2);
+    EXPECT_EQ(split.section1()->height(), 0);
+    EXPECT_GE(moved.count(), 1);
+
+    // With AutoUpdate the panes follow the mouse.
+    split.setAutoUpdate(true);
+    split.splitterMouseMove({100, 3}, Qt::NoButton);
+    split.splitterMousePress({100, 3}, Qt::LeftButton, 0);
+    split.splitterMouseMove({100, 150}, Qt::LeftButton);
+    EXPECT_EQ(split.section1()->height(), 147);
+    split.splitterMouseRelease({100, 150}, 0);
+
+    // Without AllowResize the bar does not move.
+    split.setAllowResize(false);
+    split.splitterMouseMove({100, 150}, Qt::NoButton);
+    split.splitterMousePress({100, 150}, Qt::LeftButton, 0);
+    split.splitterMouseMove({100, 250}, Qt::LeftButton);
+    split.splitterMouseRelease({100, 250}, 0);
+    EXPECT_EQ(split.Position(), 150);
+}
+
+TEST(TVzSplitter, AClickOnAPaneSurfaceIsReported) {
+    TVzSplitter split;
+    split.setOrientation(TSplitterOrientation::soHorizontal);
+    split.resize(568, 380);
+    split.setPosition(200);
+    split.show();
+    QSignalSpy clicked(&split, &TVzSplitter::sectionClicked);
+    QTest::mouseClick(split.section1(), Qt::LeftButton, {}, QPoint(50, 50));
+    ASSERT_EQ(clicked.count(), 1);
+    EXPECT_EQ(clicked.at(0).at(0).toInt(), 1);
+    // A press in the bar zone is a drag, not a click.
+    QTest::mouseClick(split.section1(), Qt::LeftButton, {}, QPoint(50, 196));
+    EXPECT_EQ(clicked.count(), 1);
+}
+
+} // namespace
+} // namespace vz
