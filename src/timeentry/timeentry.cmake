@@ -1,0 +1,12 @@
+target_sources(vzcore PRIVATE
+    ${VZ_DIR}/builtin_tables.cpp
+    ${VZ_DIR}/command_processor.cpp
+    ${VZ_DIR}/commands.cpp
+    ${VZ_DIR}/controller_logic.cpp
+    ${VZ_DIR}/entry_errors.cpp
+)
+if(VZ_WITH_QT)
+    target_sources(vzui PRIVATE
+        ${VZ_DIR}/controller.cpp
+    )
+endif()
