@@ -23,7 +23,7 @@ unsigned HiResTimer::start(int periodMs, int resolutionMs) {
     m_resolutionMs = std::clamp(resolutionMs, limits.periodMinMs, limits.periodMaxMs);
     if (++m_id == 0)
         m_id = 1;
-    m_pending = false;
+    m_due = 0;
     const unsigned id = m_id;
     const int period = m_periodMs;
     m_worker = std::jthread([this, id, period](std::stop_token stop) { run(stop, id, period); });
@@ -53,15 +53,17 @@ void HiResTimer::run(std::stop_token stop, unsigned id, int periodMs) {
         deadline += period;
         if (deadline <= now) // after a long stall, resume the rhythm from now
             deadline = now + period;
-        if (!m_pending.exchange(true))
+        if (m_due.fetch_add(1) == 0)
             QMetaObject::invokeMethod(
                 this, [this, id] { deliver(id); }, Qt::QueuedConnection);
     }
 }
 
 void HiResTimer::deliver(unsigned id) {
-    m_pending = false;
-    if (id == m_id && m_onStep)
+    if (id != m_id) // posted by a run that has been stopped since
+        return;
+    // A step may stop or restart the timer; the remaining due steps then belong to a finished run.
+    for (int due = m_due.exchange(0); due > 0 && id == m_id && m_onStep; --due)
         m_onStep(id);
 }
 

@@ -96,7 +96,9 @@ void TEsCustomScrollingMarquee::step() {
         if (m_motion.behavior() == TScrollBehavior::bhOnce)
             setActive(false);
     }
-    invalidate();
+    // Only the position changed: the rendered caption is still good, so the step costs one copy
+    // of it instead of rendering all its layers again (a third of the CPU while scrolling).
+    update();
 }
 
 int TEsCustomScrollingMarquee::bitmapFlags() const {
