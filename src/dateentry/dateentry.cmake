@@ -1,0 +1,6 @@
+target_sources(vzcore PRIVATE
+    ${VZ_DIR}/date_elements.cpp
+    ${VZ_DIR}/date_field_engine.cpp
+    ${VZ_DIR}/date_limits.cpp
+    ${VZ_DIR}/paste_date.cpp
+)

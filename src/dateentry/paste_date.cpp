@@ -1,0 +1,180 @@
+#include "dateentry/paste_date.h"
+
+#include <array>
+#include <optional>
+
+namespace vz {
+
+namespace {
+
+char upper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool matchesNoCase(std::string_view text, std::size_t at, std::string_view word) {
+    if (word.empty() || at > text.size() || text.size() - at < word.size())
+        return false;
+    for (std::size_t i = 0; i < word.size(); ++i)
+        if (upper(text[at + i]) != upper(word[i]))
+            return false;
+    return true;
+}
+
+// The first three characters of a name (whole UTF-8 sequences).
+std::string_view firstThree(std::string_view name) {
+    std::size_t at = 0;
+    for (int n = 0; at < name.size(); ++at)
+        if ((static_cast<unsigned char>(name[at]) & 0xC0) != 0x80 && n++ == 3)
+            break;
+    return name.substr(0, at);
+}
+
+struct Reader {
+    std::string_view text;
+    const RegionalSettings& rs;
+    std::size_t at = 0;
+
+    void skipBlanks() {
+        while (at < text.size() && text[at] == ' ')
+            ++at;
+    }
+    bool literal(std::string_view word) {
+        skipBlanks();
+        if (!matchesNoCase(text, at, word))
+            return false;
+        at += word.size();
+        return true;
+    }
+    std::optional<int> digits() {
+        skipBlanks();
+        int value = 0;
+        std::size_t n = 0;
+        while (n < 4 && at + n < text.size() && text[at + n] >= '0' && text[at + n] <= '9')
+            value = value * 10 + (text[at + n++] - '0');
+        if (n == 0)
+            return std::nullopt;
+        at += n;
+        return value;
+    }
+    // A number of the date: digits, or where none stand, a short month name.
+    std::optional<int> dateNumber() {
+        if (auto n = digits())
+            return n;
+        for (std::size_t m = 0; m < 12; ++m) {
+            const std::string& name = rs.shortMonthNames[m];
+            for (const std::string_view candidate : {std::string_view(name), firstThree(name)}) {
+                if (matchesNoCase(text, at, candidate)) {
+                    at += candidate.size();
+                    return static_cast<int>(m) + 1;
+                }
+            }
+        }
+        return std::nullopt;
+    }
+};
+
+enum class Order { MDY, DMY, YMD };
+
+Order orderOf(std::string_view shortDateFormat) {
+    for (const char c : shortDateFormat) {
+        switch (upper(c)) {
+        case 'D':
+            return Order::DMY;
+        case 'Y':
+            return Order::YMD;
+        case 'M':
+            return Order::MDY;
+        default:
+            break;
+        }
+    }
+    return Order::MDY;
+}
+
+std::optional<std::int64_t> readDate(Reader& r, int currentYear) {
+    std::array<int, 3> n{};
+    int count = 0;
+    for (; count < 3; ++count) {
+        if (count > 0) {
+            const std::size_t before = r.at;
+            if (!r.literal(r.rs.dateSeparator)) {
+                r.at = before;
+                break;
+            }
+        }
+        const auto number = r.dateNumber();
+        if (!number)
+            return std::nullopt;
+        n[static_cast<std::size_t>(count)] = *number;
+    }
+    if (count < 2)
+        return std::nullopt;
+    const Order order = orderOf(r.rs.shortDateFormat);
+    int year = currentYear;
+    int month = 0;
+    int day = 0;
+    if (count == 2) {
+        const bool dayFirst = order == Order::DMY;
+        day = dayFirst ? n[0] : n[1];
+        month = dayFirst ? n[1] : n[0];
+    } else if (order == Order::MDY) {
+        month = n[0], day = n[1], year = n[2];
+    } else if (order == Order::DMY) {
+        day = n[0], month = n[1], year = n[2];
+    } else {
+        year = n[0], month = n[1], day = n[2];
+    }
+    if (count == 3 && year < 100)
+        year += year <= 50 ? 2000 : 1900;
+    return dayNumberOf(year, month, day);
+}
+
+std::optional<double> readTime(Reader& r) {
+    const auto hour = r.digits();
+    if (!hour || !r.literal(r.rs.timeSeparator))
+        return std::nullopt;
+    const auto minute = r.digits();
+    if (!minute)
+        return std::nullopt;
+    int second = 0;
+    const std::size_t beforeSeconds = r.at;
+    if (r.literal(r.rs.timeSeparator)) {
+        const auto s = r.digits();
+        if (!s)
+            return std::nullopt;
+        second = *s;
+    } else {
+        r.at = beforeSeconds;
+    }
+    int h = *hour;
+    r.skipBlanks();
+    const bool am = r.literal(r.rs.timeAMString) || r.literal("AM");
+    const bool pm = !am && (r.literal(r.rs.timePMString) || r.literal("PM"));
+    if (am || pm) {
+        if (h < 1 || h > 12)
+            return std::nullopt;
+        h %= 12;
+        if (pm)
+            h += 12;
+    }
+    return timeFraction(h, *minute, second, 0);
+}
+
+} // namespace
+
+TDateTime ParsePastedDate(std::string_view text, const RegionalSettings& rs, int currentYear,
+                          bool withTime) {
+    Reader r{text, rs};
+    const auto day = readDate(r, currentYear);
+    if (!day)
+        return 0;
+    if (!withTime)
+        return static_cast<TDateTime>(*day);
+    const auto time = readTime(r);
+    r.skipBlanks();
+    if (!time || r.at != text.size())
+        return 0;
+    return combineDateAndTime(*day, *time);
+}
+
+} // namespace vz

@@ -1,0 +1,3 @@
+vz_add_test(dateentry_core_tests LABEL unit SOURCES
+    ${VZ_DIR}/date_field_engine_test.cpp
+)
