@@ -1,3 +1,6 @@
 vz_add_test(timeentry_tests LABEL unit SOURCES
     ${VZ_DIR}/commands_test.cpp
+    ${VZ_DIR}/picture_editor_test.cpp
+    ${VZ_DIR}/simple_editor_test.cpp
+    ${VZ_DIR}/time_mask_test.cpp
 )
