@@ -1,0 +1,133 @@
+#include "store/atomic_file.h"
+
+#include "engine/convert_error.h"
+
+#include <cstdio>
+#include <fstream>
+#include <random>
+
+#if defined(__unix__) || defined(__APPLE__)
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+#define VZ_HAVE_POSIX_FILES 1
+#endif
+
+namespace fs = std::filesystem;
+
+namespace vz {
+
+StoreWriteError::StoreWriteError(const fs::path& path)
+    : std::runtime_error(formatMessage(UnableToWriteMessage, pathText(path))) {}
+
+std::string pathText(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+bool readWholeFile(const fs::path& path, std::string& bytes) {
+    bytes.clear();
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec))
+        return false;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    if (const auto size = fs::file_size(path, ec); !ec)
+        bytes.reserve(static_cast<std::size_t>(size));
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        bytes.clear();
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+std::string uniqueSuffix() {
+    std::random_device device;
+    std::mt19937_64 rng((static_cast<std::uint64_t>(device()) << 32) ^ device());
+    char text[24];
+    std::snprintf(text, sizeof text, ".%016llx", static_cast<unsigned long long>(rng()));
+    return text;
+}
+
+// Writes and flushes the bytes to a file that must not exist yet.
+bool writeNewFile(const fs::path& path, std::string_view bytes) {
+#ifdef VZ_HAVE_POSIX_FILES
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    bool ok = true;
+    for (const char* p = bytes.data(); ok && p < bytes.data() + bytes.size();) {
+        const ssize_t n = ::write(fd, p, static_cast<std::size_t>(bytes.data() + bytes.size() - p));
+        if (n > 0)
+            p += n;
+        else if (n < 0 && errno != EINTR)
+            ok = false;
+    }
+    ok = ok && ::fsync(fd) == 0;
+    return ::close(fd) == 0 && ok;
+#else
+    if (fs::exists(path))
+        return false;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    return out.good();
+#endif
+}
+
+void syncFolder([[maybe_unused]] const fs::path& folder) {
+#ifdef VZ_HAVE_POSIX_FILES
+    // Makes the rename itself durable; a failure here loses nothing, so it is not reported.
+    if (const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+#endif
+}
+
+} // namespace
+
+void replaceFileAtomically(const fs::path& path, std::string_view bytes) {
+    std::error_code ec;
+    fs::path target = path;
+    if (fs::is_symlink(path, ec)) {
+        if (fs::path resolved = fs::weakly_canonical(path, ec); !ec)
+            target = resolved;
+    }
+
+    const fs::file_status existing = fs::status(target, ec);
+    const bool exists = fs::exists(existing);
+    if (exists) {
+        // Renaming would happily replace a file the user made read-only, and a folder cannot be
+        // replaced at all: both must fail the way an in-place write would.
+        if (!fs::is_regular_file(existing))
+            throw StoreWriteError(path);
+        std::ofstream probe(target, std::ios::binary | std::ios::app);
+        if (!probe)
+            throw StoreWriteError(path);
+    }
+
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    fs::path temporaryName = ".";
+    temporaryName += target.filename();
+    temporaryName += uniqueSuffix();
+    const fs::path temporary = folder / temporaryName;
+    if (!writeNewFile(temporary, bytes)) {
+        fs::remove(temporary, ec);
+        throw StoreWriteError(path);
+    }
+    if (exists)
+        fs::permissions(temporary, existing.permissions(), ec);
+    fs::rename(temporary, target, ec);
+    if (ec) {
+        fs::remove(temporary, ec);
+        throw StoreWriteError(path);
+    }
+    syncFolder(folder);
+}
+
+} // namespace vz

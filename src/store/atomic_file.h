@@ -1,0 +1,34 @@
+// Replacing a file whole: the new bytes go to a temporary file in the same folder, are flushed to
+// the disk and then renamed over the old file, so a reader (or the next start after a crash) sees
+// either the complete old file or the complete new one, never a mixture.
+//
+//     vz::replaceFileAtomically(folder / "zadud2.ini", bytes);   // throws vz::StoreWriteError
+#pragma once
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace vz {
+
+inline constexpr std::string_view UnableToWriteMessage = "Unable to write to %s";
+
+// The error of a save that did not happen; its text is the message the user sees.
+class StoreWriteError : public std::runtime_error {
+public:
+    explicit StoreWriteError(const std::filesystem::path& path);
+};
+
+// A path as UTF-8 text, for messages.
+std::string pathText(const std::filesystem::path& path);
+
+// Reads a whole file. Returns false (and leaves `bytes` empty) when it cannot be read.
+bool readWholeFile(const std::filesystem::path& path, std::string& bytes);
+
+// Throws StoreWriteError when the file cannot be replaced: the folder is not writable, the file is
+// read-only, the path names a folder, or the disk is full. The old file is then untouched. A
+// symbolic link is followed, so the file it points to is replaced and the link stays.
+void replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+} // namespace vz

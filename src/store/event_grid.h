@@ -1,0 +1,55 @@
+// The event list: the one copy of the events in memory, 26 rows of 5 text columns. Row 0 holds
+// the headings, rows 1 to 25 the events, filled from row 1 on; an empty description marks a
+// blank row. Besides the cells the grid knows its selected row and its top visible row, which
+// the store keeps between runs.
+//
+//     vz::EventGrid list;
+//     int row = vz::findFirstBlankRow(list);      // 1 in an empty list, -1 when full
+//     list.cells.cell(vz::DescriptionCol, row) = "Birthday";
+//     vz::deleteRow(list, 1);                     // later rows move up, row 25 is cleared
+#pragma once
+
+#include "store/string_grid.h"
+
+#include <array>
+#include <string_view>
+
+namespace vz {
+
+inline constexpr int EventGridRows = 26;
+inline constexpr int EventGridCols = 5;
+inline constexpr int FirstEventRow = 1;
+inline constexpr int LastEventRow = EventGridRows - 1; // 25 events at most
+inline constexpr int MaxDescriptionLength = 40;        // characters
+
+inline constexpr int DescriptionCol = 0;
+inline constexpr int DateCol = 1;
+inline constexpr int TimeCol = 2;
+inline constexpr int DayCol = 3;
+inline constexpr int WhenCol = 4;
+
+inline constexpr std::array<std::string_view, EventGridCols> EventGridHeadings = {
+    "Description", "Date", "Time", "Day", "When"};
+
+struct EventGrid {
+    StringGrid cells{EventGridCols, EventGridRows};
+    int row = FirstEventRow;    // the selected row
+    int topRow = FirstEventRow; // the first scrollable row in view
+
+    bool isBlank(int r) const { return cells.cell(DescriptionCol, r).empty(); }
+};
+
+// Writes the heading row.
+void writeHeadings(EventGrid& grid);
+
+// The first event row whose description is empty, or -1 when all 25 are filled.
+int findFirstBlankRow(const EventGrid& grid);
+
+// Removes event row `r` (1 to 25): every later row moves up one, all five columns, and row 25
+// is cleared. The selected row number stays. A row outside 1 to 25 changes nothing.
+void deleteRow(EventGrid& grid, int r);
+
+// The nearest event row to `r`, for row numbers read from outside.
+int clampToEventRow(int r);
+
+} // namespace vz

@@ -1,0 +1,150 @@
+#include "store/event_store.h"
+
+#include "engine/datetext.h"
+#include "store/integer_text.h"
+
+#include <cmath>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace vz {
+
+namespace {
+
+constexpr std::string_view EntrySectionPrefix = "Entry";
+constexpr std::string_view DescKey = "Desc";
+constexpr std::string_view DateKey = "Date";
+constexpr std::string_view TimeKey = "Time";
+constexpr std::string_view SplitSection = "Split";
+constexpr std::string_view PosKey = "Pos";
+constexpr std::string_view LastoneSection = "Lastone";
+constexpr std::string_view TopKey = "Top";
+constexpr std::string_view LastKey = "Last";
+// What a missing text value reads as, so it can be told from an empty one.
+constexpr std::string_view MissingValue = "error";
+
+// One more than the event rows: the heading row is counted too.
+constexpr int EntrySectionCount = EventGridRows;
+
+std::string entrySection(int n) {
+    return std::string(EntrySectionPrefix) + std::to_string(n);
+}
+
+bool isCalendarDay(std::int32_t day) {
+    return day >= MinDayNumber && day <= MaxDayNumber;
+}
+
+void writeEntry(ProfileFile& store, int n, std::string_view desc, std::int32_t date,
+                std::string_view time) {
+    const std::string section = entrySection(n);
+    store.writeString(section, DescKey, desc);
+    store.writeInteger(section, DateKey, date);
+    store.writeString(section, TimeKey, time);
+}
+
+void writeRows(ProfileFile& store, std::int32_t top, std::int32_t last) {
+    store.writeInteger(LastoneSection, TopKey, top);
+    store.writeInteger(LastoneSection, LastKey, last);
+}
+
+} // namespace
+
+fs::path storePath(const fs::path& folder) {
+    return folder / StoreFileName;
+}
+
+std::int32_t myStrToDate(std::string_view text, const RegionalSettings& rs, int currentYear) {
+    TDateTime date = 0;
+    if (!tryStrToDate(text, rs, currentYear, date))
+        return 0;
+    return static_cast<std::int32_t>(std::trunc(date));
+}
+
+void readGridFrom(const ProfileFile& store, EventGrid& grid, int& splitterPos,
+                  const RegionalSettings& rs) {
+    const std::string pos = store.readString(SplitSection, PosKey, MissingValue);
+    if (pos != MissingValue)
+        splitterPos = integerTextOr(pos, splitterPos);
+
+    for (int r = FirstEventRow; r <= LastEventRow; ++r)
+        grid.cells.clearRow(r);
+    int next = FirstEventRow;
+    for (int n = 1; n <= EntrySectionCount && next <= LastEventRow; ++n) {
+        const std::string section = entrySection(n);
+        std::string desc = store.readString(section, DescKey, MissingValue);
+        const std::int32_t date = store.readInteger(section, DateKey, 0);
+        std::string time = store.readString(section, TimeKey, MissingValue);
+        // A day number outside the calendar cannot come from a save; shown, it would read as
+        // the calendar's zero and be saved as a date the user never chose.
+        if (desc == MissingValue || date == 0 || !isCalendarDay(date) || time == MissingValue)
+            continue;
+        grid.cells.cell(DescriptionCol, next) = std::move(desc);
+        grid.cells.cell(DateCol, next) = dateToStr(static_cast<TDateTime>(date), rs);
+        grid.cells.cell(TimeCol, next) = std::move(time);
+        ++next;
+    }
+
+    grid.topRow = clampToEventRow(store.readInteger(LastoneSection, TopKey, FirstEventRow));
+    grid.row = clampToEventRow(store.readInteger(LastoneSection, LastKey, FirstEventRow));
+}
+
+void writeGridTo(ProfileFile& store, const EventGrid& grid, int splitterPos,
+                 const RegionalSettings& rs, int currentYear) {
+    for (int n = 1; n <= EntrySectionCount; ++n) {
+        if (n < grid.cells.rowCount()) {
+            writeEntry(store, n, grid.cells.cell(DescriptionCol, n),
+                       myStrToDate(grid.cells.cell(DateCol, n), rs, currentYear),
+                       grid.cells.cell(TimeCol, n));
+        } else {
+            writeEntry(store, n, "", 0, "");
+        }
+    }
+    store.writeString(SplitSection, PosKey, std::to_string(splitterPos));
+    writeRows(store, grid.topRow, grid.row);
+}
+
+void convertOldStore(const ProfileFile& oldStore, ProfileFile& store, const RegionalSettings& rs,
+                     int currentYear) {
+    for (int n = 1; n <= EntrySectionCount; ++n) {
+        const std::string section = entrySection(n);
+        writeEntry(store, n, oldStore.readString(section, DescKey, ""),
+                   myStrToDate(oldStore.readString(section, DateKey, ""), rs, currentYear),
+                   oldStore.readString(section, TimeKey, ""));
+    }
+    store.writeInteger(SplitSection, PosKey, oldStore.readInteger(SplitSection, PosKey, 0));
+    writeRows(store, oldStore.readInteger(LastoneSection, TopKey, FirstEventRow),
+              oldStore.readInteger(LastoneSection, LastKey, FirstEventRow));
+}
+
+void readGrid(const fs::path& folder, EventGrid& grid, int& splitterPos,
+              const RegionalSettings& rs) {
+    readGridFrom(ProfileFile::open(storePath(folder)), grid, splitterPos, rs);
+}
+
+void writeGrid(const fs::path& folder, const EventGrid& grid, int splitterPos,
+               const RegionalSettings& rs, int currentYear) {
+    const fs::path path = storePath(folder);
+    ProfileFile store = ProfileFile::open(path);
+    writeGridTo(store, grid, splitterPos, rs, currentYear);
+    store.commit(path);
+}
+
+void ConvertOldZadudIniFile(const fs::path& folder, const RegionalSettings& rs, int currentYear) {
+    const fs::path oldPath = folder / OldStoreFileName;
+    std::error_code ec;
+    if (!fs::is_regular_file(oldPath, ec))
+        return;
+    const ProfileFile oldStore = ProfileFile::open(oldPath);
+    // Converting what could not be read would overwrite the store with blanks.
+    if (oldStore.unreadable())
+        return;
+    const fs::path path = storePath(folder);
+    ProfileFile store = ProfileFile::open(path);
+    convertOldStore(oldStore, store, rs, currentYear);
+    store.commit(path);
+    // A failed rename is not reported: the conversion then simply runs again at the next start.
+    fs::rename(oldPath, folder / OldStoreBackupFileName, ec);
+}
+
+} // namespace vz

@@ -1,0 +1,69 @@
+// The event store "zadud2.ini" beside the program, and the one-time carrying over of the older
+// store "zadud.ini". Every call is one open of the file: nothing is cached between calls.
+//
+// Layout: sections Entry1 to Entry26 with "Desc" (text), "Date" (whole day number) and "Time"
+// (text); "Split"/"Pos", the divider position; "Lastone"/"Top" and "Last", the top visible and
+// selected rows. Entry26 stands for a row the grid does not have and is always written blank.
+//
+//     vz::RegionalSettings& rs = vz::processSettings();
+//     int splitter = 200;                                  // the designed position
+//     vz::readGrid(programFolder, list, splitter, rs);
+//     ...
+//     vz::writeGrid(programFolder, list, splitter, rs, 2026);   // throws vz::StoreWriteError
+//
+// Saves replace the file whole and atomically: a save that fails raises
+// "Unable to write to <full path of the store>" and leaves the previous file as it was.
+#pragma once
+
+#include "engine/regional.h"
+#include "store/event_grid.h"
+#include "store/profile_file.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string_view>
+
+namespace vz {
+
+inline constexpr std::string_view StoreFileName = "zadud2.ini";
+inline constexpr std::string_view OldStoreFileName = "zadud.ini";
+inline constexpr std::string_view OldStoreBackupFileName = "zadud.ini.bak";
+
+std::filesystem::path storePath(const std::filesystem::path& folder);
+
+// The whole day number of a date text read with the short date pattern, or 0 when the text is
+// empty or not a valid date (no message). `currentYear` completes missing or two-digit years.
+std::int32_t myStrToDate(std::string_view text, const RegionalSettings& rs, int currentYear);
+
+// Loads the store of `folder` into the event rows (1 to 25) of `grid`, its selected and top
+// rows, and the divider position. Only entries with a description, a date other than 0 and a
+// time are loaded, packed from row 1 on in file order; the rest of the rows are cleared. The
+// heading row is left alone; the Day and When columns are left empty for the display to fill.
+// A missing file loads an empty list. `splitterPos` keeps its value when the file holds none or
+// holds no integer; selected and top rows outside 1 to 25 move to the nearest event row.
+void readGrid(const std::filesystem::path& folder, EventGrid& grid, int& splitterPos,
+              const RegionalSettings& rs);
+
+// Saves the grid's descriptions, dates (as day numbers) and times, the divider position and the
+// selected and top rows. Keys and sections of the file the store does not use are kept.
+void writeGrid(const std::filesystem::path& folder, const EventGrid& grid, int splitterPos,
+               const RegionalSettings& rs, int currentYear);
+
+// Carries an older store of `folder`, whose dates are date texts, into the store, then renames
+// it to "zadud.ini.bak" (replacing an older backup) so it is converted once and nothing in it is
+// lost. All 26 entries, the divider position and the rows of the store are overwritten. Does
+// nothing without an older store, or when it cannot be read; creates the store when only the
+// older one exists. Throws
+// vz::StoreWriteError when the store cannot be written; the older file then stays.
+void ConvertOldZadudIniFile(const std::filesystem::path& folder, const RegionalSettings& rs,
+                            int currentYear);
+
+// The in-memory halves of the calls above, for callers that already hold a profile.
+void readGridFrom(const ProfileFile& store, EventGrid& grid, int& splitterPos,
+                  const RegionalSettings& rs);
+void writeGridTo(ProfileFile& store, const EventGrid& grid, int splitterPos,
+                 const RegionalSettings& rs, int currentYear);
+void convertOldStore(const ProfileFile& oldStore, ProfileFile& store, const RegionalSettings& rs,
+                     int currentYear);
+
+} // namespace vz

@@ -1,0 +1,85 @@
+// An INI file read and written the way the Windows private-profile functions do it, so stores
+// written by the older Windows program load unchanged and stores we write load there.
+//
+// Reading: section and key names match without regard to ASCII case; the first of two equal
+// sections, and the first of two equal keys in a section, wins; blanks and tabs around keys and
+// values are ignored; a value in a matching pair of double or single quotes loses them; a line
+// whose first non-blank character is ';' is a comment; a line without '=' is not a key; lines
+// before the first section belong to none; at most 1023 characters of a value are seen.
+// Writing: an existing key's line is replaced in place (keeping the file's spelling of the key),
+// a new key goes to the end of its section, a new section to the end of the file; untouched lines
+// keep their bytes and line ends, new lines end in CR LF.
+//
+// One object is one open of the file: it is read once, changed in memory and committed whole.
+//
+//     vz::ProfileFile ini = vz::ProfileFile::open(folder / "zadud2.ini");
+//     std::string desc = ini.readString("Entry1", "Desc", "error");
+//     ini.writeInteger("Lastone", "Top", 1);
+//     ini.commit(folder / "zadud2.ini");   // all or nothing; throws vz::StoreWriteError
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace vz {
+
+class ProfileFile {
+public:
+    // Values longer than this many characters are cut when read.
+    static constexpr std::size_t MaxValueLength = 1023;
+
+    ProfileFile() = default;
+    // Bytes in UTF-8 (a byte-order mark is skipped) or, when not valid UTF-8, Windows-1252.
+    static ProfileFile fromBytes(std::string_view bytes);
+    // A missing or unreadable file reads as empty. An existing file that could not be read is
+    // remembered, and committing over it is refused rather than destroying what we never saw.
+    static ProfileFile open(const std::filesystem::path& path);
+
+    std::string readString(std::string_view section, std::string_view key,
+                           std::string_view defaultValue) const;
+    // A "0x" or "0X" prefix is hexadecimal; a value that is not an integer gives the default.
+    std::int32_t readInteger(std::string_view section, std::string_view key,
+                             std::int32_t defaultValue) const;
+
+    // Line breaks in the value become blanks (a value is one line). A value that reading would
+    // change, by trimming its blanks or removing its quotes, is written in double quotes, so
+    // every value reads back as written.
+    void writeString(std::string_view section, std::string_view key, std::string_view value);
+    void writeInteger(std::string_view section, std::string_view key, std::int32_t value);
+
+    bool sectionExists(std::string_view section) const;
+    // The file existed when opened but could not be read.
+    bool unreadable() const { return m_unreadable; }
+
+    // The file's text, UTF-8.
+    std::string toBytes() const;
+    // Replaces the file at `path` with toBytes(), atomically; throws vz::StoreWriteError.
+    void commit(const std::filesystem::path& path) const;
+
+private:
+    enum class LineEnd : std::uint8_t { None, CrLf, Lf, Cr };
+    struct Line {
+        std::string text;
+        LineEnd end = LineEnd::CrLf;
+    };
+    // A section's lines start with its heading; the block before the first heading has none.
+    struct Section {
+        std::vector<Line> lines;
+        std::unordered_map<std::string, std::size_t> keys; // folded key -> first line
+    };
+
+    const Line* findKey(std::string_view section, std::string_view key) const;
+    void indexSection(std::size_t sectionIndex);
+    void finishLastLine();
+
+    std::vector<Section> m_sections;
+    std::unordered_map<std::string, std::size_t> m_sectionIndex; // folded name -> first section
+    bool m_unreadable = false;
+};
+
+} // namespace vz

@@ -1,0 +1,27 @@
+// The byte encodings a store file may arrive in. We write UTF-8; the older Windows program wrote
+// Windows-1252, so a file that is not valid UTF-8 is taken to be Windows-1252 and re-encoded.
+//
+//     vz::decodeStoreText("Caf\xE9")        // "Café" (UTF-8)
+//     vz::utf8Prefix("Café au lait", 4)    // "Café"
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace vz {
+
+bool isValidUtf8(std::string_view bytes);
+
+// Windows-1252 bytes as UTF-8. The five bytes the code page leaves undefined map to the C1
+// controls of the same number, so no byte is ever dropped.
+std::string windows1252ToUtf8(std::string_view bytes);
+
+// The file's bytes as UTF-8 text: a leading UTF-8 byte-order mark is dropped; invalid UTF-8 is
+// read as Windows-1252.
+std::string decodeStoreText(std::string_view bytes);
+
+// The first `count` code points of valid UTF-8 text (all of it when shorter).
+std::string_view utf8Prefix(std::string_view text, std::size_t count);
+
+} // namespace vz
