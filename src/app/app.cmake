@@ -1,5 +1,6 @@
 if(VZ_WITH_QT)
     target_sources(vzui PRIVATE
+        ${VZ_DIR}/grid_model.cpp
         ${VZ_DIR}/main_window.cpp
     )
     add_executable(vorurer ${VZ_DIR}/vorurer.cpp)

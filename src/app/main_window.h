@@ -1,17 +1,120 @@
-// The program's one permanent window.
+// The program's one permanent window: the ticking display over the stone texture, the event
+// grid below a movable bar, the buttons and the status bar.
 #pragma once
 
+#include "engine/wording.h"
+#include "store/event_grid.h"
+
 #include <QMainWindow>
+#include <QString>
+#include <QTimer>
+
+#include <set>
+#include <string>
+#include <utility>
+
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTableView;
 
 namespace vz {
+
+class EventGridModel;
+class TRaisedLabel;
+class TEsTile;
+class TVzSplitter;
+class TVzSpinner;
+class TVzController;
+class TWinPlace;
 
 class TfrmMain : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TfrmMain(QWidget* parent = nullptr);
+    // storeFolder: where the event stores lie (the program's folder).
+    explicit TfrmMain(const QString& storeFolder, QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    EventGrid& eventGrid() { return m_grid; }
+    int currentRow() const;
+    void setCurrentRow(int row);
+    int topRow() const;
+    void setTopRow(int row);
+    bool timerRunning() const { return Timer1.isActive(); }
+    QString statusText() const;
+
+    // Handlers, public for the buttons' owners and for tests.
+    void Timer1Timer();
+    void scrollClick(bool up);
+    void doDateDiff();
+    void doAll();
+    void EsTile1Click();
+    void btAddClick();
+    void btEditClick();
+    void btDeleteClick();
+    void btAboutClick();
+    void writeGrid();
+    void readGrid();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildControls();
     void FormCreate();
+    void FormShow();
+    void FormResize();
+    void Panel1Resize();
+    void redrawColumnWidth();
+    void gridMouseUp();
+    void showLabelTexts(const DisplayTexts& texts);
+    DisplayTexts shownTexts() const;
+    void setStatus(const QString& text, bool bold);
+    int dpi() const;
+
+    QString m_storeFolder;
+    EventGrid m_grid;
+    DisplayTexts m_shown; // what the display labels show
+    // Rows whose date or time text could not be read (reported once, then skipped).
+    std::set<std::pair<std::string, std::string>> m_unreadableRows;
+
+    TVzSplitter* Split = nullptr;
+    QTableView* grid = nullptr;
+    EventGridModel* m_model = nullptr;
+    QWidget* Panel1 = nullptr;
+    QPushButton* btAdd = nullptr;
+    QPushButton* btEdit = nullptr;
+    QPushButton* btDelete = nullptr;
+    QPushButton* btAbout = nullptr;
+    QPushButton* btClose = nullptr;
+    QPushButton* btCopy = nullptr;
+    QLabel* StatusBar1 = nullptr;
+    TVzSpinner* scroll = nullptr;
+    TVzController* VzController1 = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    TWinPlace* WinPlace1 = nullptr;
+    TEsTile* EsTile1 = nullptr;
+    TRaisedLabel* lblName = nullptr;
+    TRaisedLabel* lblAll = nullptr;
+    TRaisedLabel* lblAll2 = nullptr;
+    TRaisedLabel* lblAll3 = nullptr;
+    TRaisedLabel* lblWeekend = nullptr;
+    TRaisedLabel* lblDays = nullptr;
+    TRaisedLabel* lblHour = nullptr;
+    TRaisedLabel* lblMin = nullptr;
+    TRaisedLabel* lblSecs = nullptr;
+    TRaisedLabel* lblSecs2 = nullptr;
+    TRaisedLabel* lblSecs3 = nullptr;
+    QTimer Timer1;
+
+    int minTrackWidth = 0;
+    int statusHold = 0;
+    bool doAllBusy = false;
+    bool m_shown_once = false;
+    bool m_centre = false;
 };
 
 } // namespace vz

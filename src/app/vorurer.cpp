@@ -3,14 +3,14 @@
 #include "platform/application.h"
 #include "platform/fonts.h"
 #include "platform/regional_qt.h"
+#include "platform/store_location.h"
 
 int main(int argc, char** argv) {
     vz::Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vorurer"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vizevavoz 98"));
     vz::installFontSubstitutions();
     vz::processSettings() = vz::regionalSettingsFromLocale(QLocale::system());
-    vz::TfrmMain frmMain;
+    vz::TfrmMain frmMain(vz::storeFolder(QCoreApplication::applicationDirPath()));
     frmMain.show();
     return QApplication::exec();
 }

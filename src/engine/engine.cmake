@@ -5,5 +5,6 @@ target_sources(vzcore PRIVATE
     ${VZ_DIR}/datetext.cpp
     ${VZ_DIR}/datetime.cpp
     ${VZ_DIR}/regional.cpp
+    ${VZ_DIR}/report.cpp
     ${VZ_DIR}/wording.cpp
 )

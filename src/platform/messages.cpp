@@ -12,6 +12,8 @@ MessageLog* messageLog = nullptr;
 
 const QString ErrorCaption = QStringLiteral("Error");
 const QString ConfirmCaption = QStringLiteral("Confirm");
+// The application's title, which the general error report carries.
+const QString ApplicationTitle = QStringLiteral("Vizevavoz 98");
 
 } // namespace
 
@@ -51,8 +53,8 @@ void showGeneralError(const QString& message) {
         messageLog->record(QStringLiteral("general"), message);
         return;
     }
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), message,
-                    QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::Critical, ApplicationTitle, message, QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
     box.exec();
 }

@@ -4,12 +4,14 @@
 
 #include "engine/regional.h"
 
+#include "platform/application.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    vz::Application app(argc, argv);
     vz::processSettings() = vz::usDefaults();
     vz::test::RecordedMessages messages;
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,0 +1,30 @@
+// The event grid as a Qt table model: the view's rows are the grid's event rows 1 to 25, its
+// header is the grid's heading row 0. The grid itself stays the one copy of the list.
+#pragma once
+
+#include "store/event_grid.h"
+
+#include <QAbstractTableModel>
+
+namespace vz {
+
+class EventGridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit EventGridModel(EventGrid& grid, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // Sets a cell of the grid (row 0 is the heading row), repainting it only when it changed.
+    void setCell(int row, int column, const std::string& text);
+    // After the grid was changed as a whole (loaded, sorted, rows moved).
+    void gridChanged();
+
+private:
+    EventGrid& m_grid;
+};
+
+} // namespace vz

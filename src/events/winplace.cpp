@@ -1,0 +1,71 @@
+#include "events/winplace.h"
+
+#include "events/placement_fit.h"
+#include "platform/registry_ini.h"
+#include "store/placement_text.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace vz {
+
+namespace {
+
+PlacementRect toPlacementRect(const QRect& r) {
+    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+} // namespace
+
+TWinPlace::TWinPlace(QWidget* owner) : QObject(owner), m_owner(owner) {
+    Section = QCoreApplication::applicationName();
+    Identifier = owner ? owner->objectName() : QString();
+}
+
+QString TWinPlace::storedValue() const {
+    return RegistryIni(IniFileName).ReadString(Section, Identifier, QString());
+}
+
+void TWinPlace::SavePlacement() {
+    // A window that was never shown has no placement to keep: the stored one stays, silently.
+    if (!m_owner || !m_owner->testAttribute(Qt::WA_WState_Created))
+        return;
+    WindowPlacementRecord placement;
+    const QRect normal =
+        m_owner->normalGeometry().isValid() ? m_owner->normalGeometry() : m_owner->geometry();
+    placement.showCmd = m_owner->isMinimized()   ? ShowMinimized
+                        : m_owner->isMaximized() ? ShowMaximized
+                                                 : ShowNormal;
+    placement.minX = placement.minY = placement.maxX = placement.maxY = -1;
+    placement.left = normal.left();
+    placement.top = normal.top();
+    placement.right = normal.left() + normal.width();
+    placement.bottom = normal.top() + normal.height();
+    const std::string text = placementToText(placement, Delimiter.toStdString());
+    RegistryIni(IniFileName).WriteString(Section, Identifier, QString::fromStdString(text));
+}
+
+void TWinPlace::RestorePlacement() {
+    if (!m_owner)
+        return;
+    const WindowPlacementRecord placement =
+        placementFromText(storedValue().toStdString(), Delimiter.toStdString());
+    if (!placementApplies(placement))
+        return;
+    PlacementRect rect{placement.left, placement.top, placement.right, placement.bottom};
+    // A rectangle left on a screen that is no longer there opens on the primary screen.
+    if (QScreen* primary = QGuiApplication::primaryScreen()) {
+        std::vector<PlacementRect> screens;
+        for (QScreen* screen : QGuiApplication::screens())
+            screens.push_back(toPlacementRect(screen->availableGeometry()));
+        rect = fitToScreens(rect, screens, toPlacementRect(primary->availableGeometry()));
+    }
+    m_owner->setGeometry(rect.left, rect.top, rect.width(), rect.height());
+    if (placement.showCmd == ShowMaximized)
+        m_owner->setWindowState(Qt::WindowMaximized);
+    else if (placement.showCmd == ShowMinimized)
+        m_owner->setWindowState(Qt::WindowMinimized);
+}
+
+} // namespace vz

@@ -1,0 +1,30 @@
+// Remembers where its owner window was and how it was shown, and puts it back at the next start.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QWidget;
+
+namespace vz {
+
+class TWinPlace : public QObject {
+    Q_OBJECT
+public:
+    explicit TWinPlace(QWidget* owner);
+
+    QString IniFileName = QStringLiteral("Software\\Dozazar Irudizidudo\\");
+    QString Section;
+    QString Identifier;
+    QString Delimiter = QStringLiteral(" ");
+
+    // The stored text, empty when there is none.
+    QString storedValue() const;
+    virtual void SavePlacement();
+    virtual void RestorePlacement();
+
+private:
+    QWidget* m_owner;
+};
+
+} // namespace vz

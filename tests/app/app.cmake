@@ -1,0 +1,5 @@
+if(VZ_WITH_QT)
+    vz_add_test(main_window_tests LABEL widget QT SOURCES
+        ${VZ_DIR}/main_window_test.cpp
+    )
+endif()

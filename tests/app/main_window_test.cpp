@@ -1,0 +1,244 @@
+#include "app/main_window.h"
+#include "engine/clock.h"
+#include "engine/datetext.h"
+#include "platform/clipboard.h"
+#include "store/event_store.h"
+#include "support/recorded_messages.h"
+#include "widgets/raised_label.h"
+#include "widgets/splitter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace vz {
+namespace {
+
+// 16 April 1997 12:00:00, a Wednesday, with the worked example's settings.
+RegionalSettings exampleSettings() {
+    RegionalSettings rs;
+    rs.shortDateFormat = "mm-dd-yy";
+    rs.dateSeparator = "-";
+    rs.longTimeFormat = "hh:nn:ss";
+    return rs;
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QStandardPaths::setTestModeEnabled(true);
+        processSettings() = exampleSettings();
+        test::RecordedMessages::current().entries.clear();
+        test::RecordedMessages::current().confirmAnswer = true;
+    }
+    void TearDown() override { processSettings() = usDefaults(); }
+
+    void writeStore(const std::string& text) {
+        std::ofstream(dir.filePath("zadud2.ini").toStdString(), std::ios::binary) << text;
+    }
+    std::string readStore() {
+        QFile f(dir.filePath("zadud2.ini"));
+        f.open(QIODevice::ReadOnly);
+        return f.readAll().toStdString();
+    }
+    template <class T> T* child(TfrmMain& w, const char* name) {
+        return w.findChild<T*>(QString::fromLatin1(name));
+    }
+    QString caption(TfrmMain& w, const char* name) {
+        return child<TRaisedLabel>(w, name)->caption();
+    }
+    QStringList& messages() { return test::RecordedMessages::current().entries; }
+
+    QTemporaryDir dir;
+    FixedClock clock{encodeDateTime(1997, 4, 16, 12, 0, 0, 0)};
+    ScopedClock useClock{clock};
+};
+
+const std::string BirthdayStore = "[Entry1]\r\nDesc=Birthday\r\nDate=35582\r\nTime=09:00 AM\r\n"
+                                  "[Entry2]\r\nDesc=Holiday\r\nDate=35600\r\nTime=12:00 PM\r\n"
+                                  "[Lastone]\r\nTop=1\r\nLast=1\r\n";
+
+TEST_F(MainWindowTest, StartsEmptyWithoutAStore) {
+    TfrmMain w(dir.path());
+    w.show();
+    EXPECT_EQ(w.windowTitle(), "Vizevavoz 98");
+    EXPECT_EQ(w.statusText(), "It is now Wednesday 04-16-1997 at 12:00:00");
+    EXPECT_EQ(caption(w, "lblName"), "");
+    EXPECT_EQ(caption(w, "lblDays"), "");
+    EXPECT_TRUE(w.timerRunning());
+    w.scrollClick(false);
+    EXPECT_EQ(w.currentRow(), 1);
+    EXPECT_TRUE(messages().isEmpty());
+    EXPECT_EQ(child<QPushButton>(w, "btAdd")->toolTip(), "Add new item");
+}
+
+TEST_F(MainWindowTest, ShowsTheStoredEventsAndTicks) {
+    writeStore(BirthdayStore);
+    TfrmMain w(dir.path());
+    w.show();
+    EXPECT_EQ(w.eventGrid().cells.cell(1, 1), "06-01-1997");
+    EXPECT_EQ(caption(w, "lblName"), "Birthday");
+    EXPECT_EQ(caption(w, "lblAll"), "1 month 14 days 21 hours ");
+    EXPECT_EQ(caption(w, "lblHour"), "1,101 hours (734 waking hours)");
+    EXPECT_EQ(w.eventGrid().cells.cell(3, 1), "Sun");
+    EXPECT_EQ(w.eventGrid().cells.cell(4, 1), "1 mo 14 dys 21 hrs ");
+    // The followers stand against the labels they complete.
+    auto* all = child<TRaisedLabel>(w, "lblAll");
+    EXPECT_EQ(child<TRaisedLabel>(w, "lblAll2")->x(), all->x() + all->width() + 1);
+    auto* secs = child<TRaisedLabel>(w, "lblSecs");
+    EXPECT_EQ(child<TRaisedLabel>(w, "lblSecs2")->x(), secs->x() + secs->width());
+
+    clock.advanceSeconds(1);
+    w.Timer1Timer();
+    EXPECT_EQ(caption(w, "lblAll2"), "59");
+    EXPECT_EQ(w.statusText(), "It is now Wednesday 04-16-1997 at 12:00:01");
+}
+
+TEST_F(MainWindowTest, CopyHoldsItsMessageForThreeTicks) {
+    writeStore(BirthdayStore);
+    TfrmMain w(dir.path());
+    w.show();
+    QTest::mouseClick(child<QPushButton>(w, "btCopy"), Qt::LeftButton);
+    EXPECT_EQ(clipboardText(), "It is now Wednesday 04-16-1997 at 12:00:00\r\n"
+                               "Event: Birthday\r\n"
+                               "Scheduled For 06-01-1997  09:00 AM\r\n"
+                               "1 month 14 days 21 hours 0 seconds or \r\n"
+                               "6 weekends or \r\n"
+                               "46 days or \r\n"
+                               "1,101 hours (734 waking hours) or \r\n"
+                               "66,060 minutes or \r\n"
+                               "3,963,600 seconds\r\n");
+    EXPECT_EQ(w.statusText(), "Date was copied to the clipboard");
+    // A click on the display copies too; a second copy reports the message itself.
+    QTest::mouseClick(w.findChild<TVzSplitter*>()->section1(), Qt::LeftButton, {}, QPoint(300, 80));
+    EXPECT_TRUE(clipboardText().startsWith("Date was copied to the clipboard\r\n"));
+    for (int tick = 0; tick < 3; ++tick) {
+        w.Timer1Timer();
+        EXPECT_EQ(w.statusText(), "Date was copied to the clipboard");
+    }
+    w.Timer1Timer();
+    EXPECT_TRUE(w.statusText().startsWith("It is now"));
+}
+
+TEST_F(MainWindowTest, SpinButtonStopsAtBothEnds) {
+    writeStore(BirthdayStore);
+    TfrmMain w(dir.path());
+    w.show();
+    w.scrollClick(true);
+    EXPECT_EQ(w.currentRow(), 1);
+    w.scrollClick(false);
+    EXPECT_EQ(w.currentRow(), 2);
+    EXPECT_EQ(caption(w, "lblName"), "Holiday");
+    w.scrollClick(false);
+    EXPECT_EQ(w.currentRow(), 2);
+}
+
+TEST_F(MainWindowTest, DeleteAsksAndMovesTheLaterRowsUp) {
+    writeStore(BirthdayStore);
+    TfrmMain w(dir.path());
+    w.show();
+    test::RecordedMessages::current().confirmAnswer = false;
+    w.btDeleteClick();
+    EXPECT_EQ(messages().last(), "confirm: Really delete Birthday?");
+    EXPECT_EQ(w.eventGrid().cells.cell(0, 1), "Birthday");
+    test::RecordedMessages::current().confirmAnswer = true;
+    w.btDeleteClick();
+    EXPECT_EQ(w.eventGrid().cells.cell(0, 1), "Holiday");
+    EXPECT_EQ(w.eventGrid().cells.cell(0, 2), "");
+    w.setCurrentRow(2);
+    w.btDeleteClick();
+    EXPECT_EQ(messages().last(), "error: Nothing to delete");
+    w.btEditClick();
+    EXPECT_EQ(messages().last(), "error: Nothing to edit");
+}
+
+TEST_F(MainWindowTest, AnUnreadableRowIsReportedOnceAndTheOthersKeepTicking) {
+    writeStore(BirthdayStore + "[Entry3]\r\nDesc=Broken\r\nDate=35600\r\nTime=25:00\r\n");
+    TfrmMain w(dir.path());
+    w.show();
+    EXPECT_EQ(messages().count(), 1);
+    EXPECT_EQ(messages().first(), "general: '25:00' is not a valid time");
+    clock.advanceSeconds(1);
+    w.Timer1Timer();
+    EXPECT_EQ(messages().count(), 1);
+    EXPECT_EQ(w.eventGrid().cells.cell(4, 1), "1 mo 14 dys 20 hrs 59 mins 59 secs");
+    EXPECT_EQ(w.eventGrid().cells.cell(4, 3), "");
+
+    // Selecting it stops the timer with both messages of the selected event.
+    w.setCurrentRow(3);
+    w.Timer1Timer();
+    EXPECT_FALSE(w.timerRunning());
+    EXPECT_EQ(messages().last(), "error: Invalid time");
+    // Resizing while stopped does not start it.
+    w.resize(w.width() + 40, w.height());
+    EXPECT_FALSE(w.timerRunning());
+}
+
+TEST_F(MainWindowTest, ResizingKeepsTheTimerAndGivesTheWhenColumnTheRest) {
+    TfrmMain w(dir.path());
+    w.show();
+    w.resize(700, w.height());
+    EXPECT_TRUE(w.timerRunning());
+    auto* grid = w.findChild<QTableView*>(QStringLiteral("grid"));
+    EXPECT_EQ(grid->horizontalHeader()->sectionSize(4), 708 - 391);
+    EXPECT_EQ(child<QPushButton>(w, "btClose")->x(), 708 - 68 - 20);
+    EXPECT_EQ(w.minimumWidth(), 235 + 1 + 4 - 8);
+}
+
+TEST_F(MainWindowTest, ASavedDividerIsClampedToTheDesignedSize) {
+    writeStore(BirthdayStore + "[Split]\r\nPos=390\r\n");
+    TfrmMain w(dir.path());
+    w.show();
+    EXPECT_EQ(w.findChild<TVzSplitter*>()->Position(), 375);
+}
+
+TEST_F(MainWindowTest, ClosingSavesTheStore) {
+    writeStore(BirthdayStore);
+    {
+        TfrmMain w(dir.path());
+        w.show();
+        w.setCurrentRow(2);
+        w.close();
+    }
+    const std::string store = readStore();
+    EXPECT_NE(store.find("[Entry26]\r\nDesc=\r\nDate=0\r\nTime=\r\n"), std::string::npos);
+    EXPECT_NE(store.find("Last=2"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, TickingDoesNotGrowMemory) {
+    writeStore(BirthdayStore);
+    TfrmMain w(dir.path());
+    w.show();
+    auto residentKb = [] {
+        std::ifstream status("/proc/self/status");
+        std::string key;
+        long value = 0;
+        while (status >> key)
+            if (key == "VmRSS:") {
+                status >> value;
+                break;
+            }
+        return value;
+    };
+    for (int i = 0; i < 1000; ++i) {
+        clock.advanceSeconds(1);
+        w.Timer1Timer();
+    }
+    const long before = residentKb();
+    for (int i = 0; i < 10000; ++i) {
+        clock.advanceSeconds(1);
+        w.Timer1Timer();
+    }
+    EXPECT_LT(residentKb() - before, 512);
+}
+
+} // namespace
+} // namespace vz
