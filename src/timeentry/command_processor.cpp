@@ -63,6 +63,17 @@ int TVzCommandProcessor::translate(std::uint8_t vk, std::uint8_t shift) {
     return waiting ? ccSuppress : ccAccept;
 }
 
+bool TVzCommandProcessor::claims(std::uint8_t vk, std::uint8_t shift) const {
+    if (m_state != State::Idle)
+        return true;
+    for (const auto& table : m_tables)
+        if (table.active())
+            for (const auto& rec : table.records())
+                if (rec.key1 == vk && rec.shift1 == shift)
+                    return true;
+    return false;
+}
+
 TVzCommandTable& TVzCommandProcessor::table(std::string_view name) {
     for (auto& t : m_tables)
         if (t.name() == name)

@@ -47,6 +47,9 @@ public:
     // ccPartial (first key of a sequence) or ccSuppress (unmatched second key).
     int translate(std::uint8_t vk, std::uint8_t shift);
     void resetTranslation() { m_state = State::Idle; }
+    // Whether translate() would claim the key now (a command, a sequence's key, or any key
+    // while a sequence waits), without changing the state.
+    bool claims(std::uint8_t vk, std::uint8_t shift) const;
     State state() const { return m_state; }
 
     // Tables by name (exact spelling first, then ignoring ASCII case) or index; both throw

@@ -13,5 +13,9 @@ target_sources(vzcore PRIVATE
 if(VZ_WITH_QT)
     target_sources(vzui PRIVATE
         ${VZ_DIR}/controller.cpp
+        ${VZ_DIR}/entry_field.cpp
+        ${VZ_DIR}/picture_field.cpp
+        ${VZ_DIR}/qt_keys.cpp
+        ${VZ_DIR}/simple_field.cpp
     )
 endif()

@@ -2,6 +2,7 @@
 
 #include "platform/messages.h"
 #include "timeentry/controller.h"
+#include "timeentry/entry_field.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -158,6 +159,25 @@ void TVzBaseSpinner::step(TSpinState state) {
     emit OnClick(this, state, m_delta, m_wrapMode);
     if (!self)
         return;
+    auto* field = qobject_cast<TVzBaseEntryField*>(m_focused.data());
+    if (!field)
+        return;
+    switch (state) {
+    case TSpinState::Up:
+        field->StepUp(m_wrapMode, m_delta);
+        break;
+    case TSpinState::Down:
+        field->StepDown(m_wrapMode, m_delta);
+        break;
+    case TSpinState::Left:
+        field->MoveCaret(-1);
+        break;
+    case TSpinState::Right:
+        field->MoveCaret(1);
+        break;
+    default:
+        break;
+    }
 }
 
 void TVzBaseSpinner::mouseMoveEvent(QMouseEvent* event) {

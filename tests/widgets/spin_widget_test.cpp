@@ -1,5 +1,6 @@
 #include "support/recorded_messages.h"
 #include "timeentry/controller.h"
+#include "timeentry/shot.h"
 #include "widgets/spin_fourway.h"
 #include "widgets/spinner.h"
 
@@ -177,13 +178,6 @@ TEST(SpinWithoutController, ShowingReportsTheMissingController) {
 namespace vz {
 namespace {
 
-// Saves a grab for a person to look at when VZ_SHOT_DIR names a folder.
-void keepShot(const QImage& image, const QString& name) {
-    const QString dir = qEnvironmentVariable("VZ_SHOT_DIR");
-    if (!dir.isEmpty())
-        image.save(dir + "/" + name + ".png");
-}
-
 TEST_F(SpinForm, OnlyThePressedPartChangesItsLook) {
     two->resize(15, 25);
     const QImage twoAtRest = two->grab().toImage();
@@ -194,10 +188,10 @@ TEST_F(SpinForm, OnlyThePressedPartChangesItsLook) {
     const QImage fourPressed = four->grab().toImage();
     QTest::mouseRelease(two, Qt::LeftButton, {}, QPoint(7, 3));
     QTest::mouseRelease(four, Qt::LeftButton, {}, QPoint(22, 12));
-    keepShot(twoAtRest, "spinner-rest");
-    keepShot(twoPressed, "spinner-up-pressed");
-    keepShot(fourAtRest, "fourway-rest");
-    keepShot(fourPressed, "fourway-right-pressed");
+    test::keepShot(twoAtRest, "spinner-rest");
+    test::keepShot(twoPressed, "spinner-up-pressed");
+    test::keepShot(fourAtRest, "fourway-rest");
+    test::keepShot(fourPressed, "fourway-right-pressed");
 
     auto changedRows = [](const QImage& a, const QImage& b, int x0, int x1, int y0, int y1) {
         int changed = 0;
