@@ -44,11 +44,11 @@ void releaseButton(QWidget* taker) {
     button->setDown(false);
 }
 
+} // namespace
+
 bool canTakeFocus(const QWidget* w) {
     return w && w->isEnabled() && w->isVisible() && w->focusPolicy() != Qt::NoFocus;
 }
-
-} // namespace
 
 TVzController::TVzController(QObject* parent) : QObject(parent) {}
 

@@ -87,6 +87,9 @@ private:
     SpecialControlTest m_onIsSpecialControl;
 };
 
+// Whether a control can take the focus now: enabled, shown and focusable.
+bool canTakeFocus(const QWidget* control);
+
 // The controller of a control of the family: the first TVzController among its form's
 // children. Throws ENoControllerAssigned when the form holds none.
 TVzController* findController(const QWidget* control);

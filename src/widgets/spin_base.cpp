@@ -16,10 +16,6 @@ namespace {
 // no faster than this.
 constexpr int RepeatPassMs = 10;
 
-bool canTakeFocus(const QWidget* w) {
-    return w && w->isEnabled() && w->isVisible() && w->focusPolicy() != Qt::NoFocus;
-}
-
 QRect toQRect(const SpinRect& r) {
     return {r.left, r.top, r.width, r.height};
 }
