@@ -33,9 +33,10 @@ bool readWholeFile(const fs::path& path, std::string& bytes) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return false;
-    if (const auto size = fs::file_size(path, ec); !ec)
-        bytes.reserve(static_cast<std::size_t>(size));
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    // Read in blocks rather than by character: a hand-made store may be large.
+    char block[1 << 16];
+    while (in.read(block, sizeof block) || in.gcount() > 0)
+        bytes.append(block, static_cast<std::size_t>(in.gcount()));
     if (in.bad()) {
         bytes.clear();
         return false;
@@ -67,6 +68,7 @@ bool writeNewFile(const fs::path& path, std::string_view bytes) {
         else if (n < 0 && errno != EINTR)
             ok = false;
     }
+    // On the disk before the rename, so a power cut cannot leave the new name on empty data.
     ok = ok && ::fsync(fd) == 0;
     return ::close(fd) == 0 && ok;
 #else
@@ -76,16 +78,6 @@ bool writeNewFile(const fs::path& path, std::string_view bytes) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.flush();
     return out.good();
-#endif
-}
-
-void syncFolder([[maybe_unused]] const fs::path& folder) {
-#ifdef VZ_HAVE_POSIX_FILES
-    // Makes the rename itself durable; a failure here loses nothing, so it is not reported.
-    if (const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
 #endif
 }
 
@@ -127,7 +119,6 @@ void replaceFileAtomically(const fs::path& path, std::string_view bytes) {
         fs::remove(temporary, ec);
         throw StoreWriteError(path);
     }
-    syncFolder(folder);
 }
 
 } // namespace vz

@@ -5,6 +5,7 @@
 #include "store/text_encoding.h"
 
 #include <optional>
+#include <stdexcept>
 
 namespace vz {
 
@@ -66,9 +67,31 @@ std::optional<KeyLine> keyLine(std::string_view line) {
     return KeyLine{trim(line.substr(0, equals)), trim(line.substr(equals + 1))};
 }
 
-// A name or value must stay on its line.
+constexpr std::string_view NotANameMessage = "not a name a profile file can hold";
+
+bool hasLineBreak(std::string_view name) {
+    return name.find_first_of("\r\n") != name.npos;
+}
+
+bool isTrimmed(std::string_view name) {
+    return name.empty() || (!isBlank(name.front()) && !isBlank(name.back()));
+}
+
+// Names that read back as themselves: a key line must not read as a heading or comment, nor
+// split at an "=" inside the key; a heading ends at its first "]".
+bool isPlainSectionName(std::string_view name) {
+    return isTrimmed(name) && !hasLineBreak(name) && name.find(']') == name.npos &&
+           isValidUtf8(name);
+}
+
+bool isPlainKeyName(std::string_view name) {
+    return isTrimmed(name) && !hasLineBreak(name) && name.find('=') == name.npos &&
+           (name.empty() || (name.front() != ';' && name.front() != '[')) && isValidUtf8(name);
+}
+
+// A value must stay on its line and keep the file valid UTF-8.
 std::string oneLine(std::string_view text) {
-    std::string line(text);
+    std::string line = toValidUtf8(text);
     for (char& c : line)
         if (c == '\r' || c == '\n')
             c = ' ';
@@ -112,8 +135,6 @@ ProfileFile ProfileFile::fromBytes(std::string_view bytes) {
         }
         file.m_sections.back().lines.push_back(std::move(line));
     }
-    for (std::size_t i = 1; i < file.m_sections.size(); ++i)
-        file.indexSection(i);
     return file;
 }
 
@@ -126,11 +147,14 @@ ProfileFile ProfileFile::open(const std::filesystem::path& path) {
     return file;
 }
 
-void ProfileFile::indexSection(std::size_t sectionIndex) {
-    Section& section = m_sections[sectionIndex];
-    for (std::size_t i = 1; i < section.lines.size(); ++i)
-        if (const auto key = keyLine(section.lines[i].text))
-            section.keys.try_emplace(fold(key->key), i);
+const ProfileFile::KeyIndex& ProfileFile::keysOf(const Section& section) {
+    if (!section.keys) {
+        section.keys.emplace();
+        for (std::size_t i = 1; i < section.lines.size(); ++i)
+            if (const auto key = keyLine(section.lines[i].text))
+                section.keys->try_emplace(fold(key->key), i);
+    }
+    return *section.keys;
 }
 
 const ProfileFile::Line* ProfileFile::findKey(std::string_view section,
@@ -139,8 +163,9 @@ const ProfileFile::Line* ProfileFile::findKey(std::string_view section,
     if (found == m_sectionIndex.end())
         return nullptr;
     const Section& s = m_sections[found->second];
-    const auto line = s.keys.find(fold(key));
-    return line == s.keys.end() ? nullptr : &s.lines[line->second];
+    const KeyIndex& keys = keysOf(s);
+    const auto line = keys.find(fold(key));
+    return line == keys.end() ? nullptr : &s.lines[line->second];
 }
 
 bool ProfileFile::sectionExists(std::string_view section) const {
@@ -180,25 +205,25 @@ void ProfileFile::writeString(std::string_view section, std::string_view key,
                               std::string_view value) {
     if (m_sections.empty())
         m_sections.emplace_back();
-    const std::string sectionName = oneLine(section);
+    if (!isPlainSectionName(section) || !isPlainKeyName(key))
+        throw std::invalid_argument(std::string(NotANameMessage));
     const std::string encoded = encodeValue(value);
 
-    const auto found = m_sectionIndex.find(fold(sectionName));
+    const auto found = m_sectionIndex.find(fold(section));
     if (found == m_sectionIndex.end()) {
         finishLastLine();
         Section added;
-        added.lines.push_back({"[" + sectionName + "]", LineEnd::CrLf});
-        added.lines.push_back({oneLine(key) + "=" + encoded, LineEnd::CrLf});
-        // Indexed as a fresh read of the file would see it, even for names that are not
-        // plain (a "]" in a section name, a key that reads as a comment).
-        m_sectionIndex.try_emplace(fold(*headingName(added.lines.front().text)), m_sections.size());
+        added.lines.push_back({"[" + std::string(section) + "]", LineEnd::CrLf});
+        added.lines.push_back({std::string(key) + "=" + encoded, LineEnd::CrLf});
+        added.keys.emplace().emplace(fold(key), 1);
+        m_sectionIndex.emplace(fold(section), m_sections.size());
         m_sections.push_back(std::move(added));
-        indexSection(m_sections.size() - 1);
         return;
     }
 
     Section& s = m_sections[found->second];
-    if (const auto existing = s.keys.find(fold(key)); existing != s.keys.end()) {
+    const KeyIndex& keys = keysOf(s);
+    if (const auto existing = keys.find(fold(key)); existing != keys.end()) {
         Line& line = s.lines[existing->second];
         line.text = std::string(keyLine(line.text)->key) + "=" + encoded;
         return;
@@ -211,9 +236,8 @@ void ProfileFile::writeString(std::string_view section, std::string_view key,
     if (s.lines[at - 1].end == LineEnd::None)
         s.lines[at - 1].end = LineEnd::CrLf;
     s.lines.insert(s.lines.begin() + static_cast<std::ptrdiff_t>(at),
-                   Line{oneLine(key) + "=" + encoded, LineEnd::CrLf});
-    if (const auto added = keyLine(s.lines[at].text))
-        s.keys.try_emplace(fold(added->key), at);
+                   Line{std::string(key) + "=" + encoded, LineEnd::CrLf});
+    s.keys->emplace(fold(key), at);
 }
 
 void ProfileFile::writeInteger(std::string_view section, std::string_view key, std::int32_t value) {

@@ -21,6 +21,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -46,9 +47,12 @@ public:
     std::int32_t readInteger(std::string_view section, std::string_view key,
                              std::int32_t defaultValue) const;
 
-    // Line breaks in the value become blanks (a value is one line). A value that reading would
-    // change, by trimming its blanks or removing its quotes, is written in double quotes, so
-    // every value reads back as written.
+    // Line breaks in values become blanks (a value is one line), and bytes that are not UTF-8
+    // are taken as Windows-1252, so the file stays one encoding. A value that reading
+    // would change, by trimming its blanks or removing its quotes, is written in double quotes, so
+    // every value reads back as written. Names must read back as themselves (no line break, no
+    // surrounding blanks, no "]" in a section name, no "=" in a key, no key starting with ";" or
+    // "["); anything else is a programming error and throws std::invalid_argument.
     void writeString(std::string_view section, std::string_view key, std::string_view value);
     void writeInteger(std::string_view section, std::string_view key, std::int32_t value);
 
@@ -67,14 +71,17 @@ private:
         std::string text;
         LineEnd end = LineEnd::CrLf;
     };
+    using KeyIndex = std::unordered_map<std::string, std::size_t>; // folded key -> first line
     // A section's lines start with its heading; the block before the first heading has none.
+    // Its keys are indexed when first asked for: a store only looks into a few sections, and a
+    // large hand-made file should cost little more than splitting it into lines.
     struct Section {
         std::vector<Line> lines;
-        std::unordered_map<std::string, std::size_t> keys; // folded key -> first line
+        mutable std::optional<KeyIndex> keys;
     };
 
     const Line* findKey(std::string_view section, std::string_view key) const;
-    void indexSection(std::size_t sectionIndex);
+    static const KeyIndex& keysOf(const Section& section);
     void finishLastLine();
 
     std::vector<Section> m_sections;

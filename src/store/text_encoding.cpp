@@ -89,11 +89,14 @@ std::string windows1252ToUtf8(std::string_view bytes) {
 }
 
 std::string decodeStoreText(std::string_view bytes) {
-    if (bytes.starts_with(Utf8Bom))
+    // All of them: one left in the text would be taken for the mark when the file is next read.
+    while (bytes.starts_with(Utf8Bom))
         bytes.remove_prefix(Utf8Bom.size());
-    if (isValidUtf8(bytes))
-        return std::string(bytes);
-    return windows1252ToUtf8(bytes);
+    return toValidUtf8(bytes);
+}
+
+std::string toValidUtf8(std::string_view text) {
+    return isValidUtf8(text) ? std::string(text) : windows1252ToUtf8(text);
 }
 
 std::string_view utf8Prefix(std::string_view text, std::size_t count) {

@@ -17,9 +17,13 @@ bool isValidUtf8(std::string_view bytes);
 // controls of the same number, so no byte is ever dropped.
 std::string windows1252ToUtf8(std::string_view bytes);
 
-// The file's bytes as UTF-8 text: a leading UTF-8 byte-order mark is dropped; invalid UTF-8 is
+// The file's bytes as UTF-8 text: leading UTF-8 byte-order marks are dropped; invalid UTF-8 is
 // read as Windows-1252.
 std::string decodeStoreText(std::string_view bytes);
+
+// Text as it may be written into a store: valid UTF-8 unchanged, anything else read as
+// Windows-1252. One stray byte must not make the whole file read as Windows-1252 next time.
+std::string toValidUtf8(std::string_view text);
 
 // The first `count` code points of valid UTF-8 text (all of it when shorter).
 std::string_view utf8Prefix(std::string_view text, std::size_t count);
