@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps configure build run test test-asan bench fuzz format format-check clean
+.PHONY: deps configure build run test test-asan bench fuzz format format-check clean package
 
 deps:
 	@scripts/install-deps
@@ -21,6 +21,10 @@ run: build
 
 test: build format-check
 	ctest --preset default -j $(JOBS)
+
+# The Debian package, in build/package/.
+package: build
+	cpack --config build/CPackConfig.cmake -B build/package
 
 test-asan: deps
 	cmake --preset asan >/dev/null

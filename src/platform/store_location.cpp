@@ -1,6 +1,7 @@
 #include "platform/store_location.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
@@ -11,8 +12,16 @@ bool folderIsWritable(const QString& folder) {
     return probe.open();
 }
 
+bool isInstalledCopy(const QString& programFolder) {
+    const QDir bin(programFolder);
+    if (bin.dirName() != QLatin1String("bin"))
+        return false;
+    return QFileInfo::exists(
+        bin.filePath(QStringLiteral("../share/applications/") + QLatin1String(InstalledEntryName)));
+}
+
 QString storeFolder(const QString& programFolder) {
-    if (folderIsWritable(programFolder))
+    if (!isInstalledCopy(programFolder) && folderIsWritable(programFolder))
         return programFolder;
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
