@@ -1,28 +1,17 @@
 #include "dateentry/date_elements.h"
 
+#include "dateentry/text_scan.h"
+
 #include <charconv>
 
 namespace vz {
 
 namespace {
 
-char upper(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool startsWithNoCase(std::string_view text, std::size_t at, std::string_view word) {
-    if (at > text.size() || text.size() - at < word.size())
-        return false;
-    for (std::size_t i = 0; i < word.size(); ++i)
-        if (upper(text[at + i]) != upper(word[i]))
-            return false;
-    return true;
-}
-
 std::size_t runLength(std::string_view pattern, std::size_t at) {
-    const char letter = upper(pattern[at]);
+    const char letter = upperAscii(pattern[at]);
     std::size_t n = 1;
-    while (at + n < pattern.size() && upper(pattern[at + n]) == letter)
+    while (at + n < pattern.size() && upperAscii(pattern[at + n]) == letter)
         ++n;
     return n;
 }
@@ -135,7 +124,7 @@ DateElements::DateElements(std::string_view f, TdpDataType type, const RegionalS
     std::size_t i = 0;
     while (i < f.size()) {
         const char c = f[i];
-        const char u = upper(c);
+        const char u = upperAscii(c);
         if (c == '"' || c == '\'') {
             const auto close = f.find(c, i + 1);
             const auto end = close == std::string_view::npos ? f.size() : close;
@@ -297,26 +286,6 @@ RenderedText DateElements::render(TDateTime value, const RegionalSettings& rs, i
         position += length;
     }
     return out;
-}
-
-int codePointCount(std::string_view text) {
-    int n = 0;
-    for (const char c : text)
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
-            ++n;
-    return n;
-}
-
-std::size_t byteOffsetOfCodePoint(std::string_view text, int index) {
-    std::size_t at = 0;
-    for (int n = 0; at < text.size(); ++at) {
-        if ((static_cast<unsigned char>(text[at]) & 0xC0) != 0x80) {
-            if (n == index)
-                return at;
-            ++n;
-        }
-    }
-    return text.size();
 }
 
 } // namespace vz

@@ -6,6 +6,7 @@
 //     vz::RenderedText r = els.render(36540.0, rs);   // "1/15/00", spans {0,1} {2,2} {5,2}
 #pragma once
 
+#include "dateentry/text_scan.h"
 #include "engine/datetime.h"
 #include "engine/regional.h"
 
@@ -81,10 +82,5 @@ private:
     std::vector<FormatToken> m_tokens;
     std::vector<std::size_t> m_numbered; // token index of each numbered element
 };
-
-// Code points of a UTF-8 text (bytes that continue a character are not counted).
-int codePointCount(std::string_view text);
-// Byte offset of the code point at index (clamped to the text's end).
-std::size_t byteOffsetOfCodePoint(std::string_view text, int index);
 
 } // namespace vz

@@ -18,19 +18,6 @@ char32_t foldCase(char32_t c) {
     return c;
 }
 
-char32_t firstCodePoint(std::string_view s) {
-    if (s.empty())
-        return 0;
-    const auto b0 = static_cast<unsigned char>(s[0]);
-    if (b0 < 0x80)
-        return b0;
-    int extra = b0 >= 0xF0 ? 3 : b0 >= 0xE0 ? 2 : 1;
-    char32_t c = b0 & (0x3F >> extra);
-    for (int i = 1; i <= extra && i < static_cast<int>(s.size()); ++i)
-        c = (c << 6) | (static_cast<unsigned char>(s[static_cast<std::size_t>(i)]) & 0x3F);
-    return c;
-}
-
 bool startsWithLetter(std::string_view name, char32_t ch) {
     return !name.empty() && foldCase(firstCodePoint(name)) == foldCase(ch);
 }
@@ -48,10 +35,6 @@ bool isMonth(ElementKind k) {
 int wrap(int value, int low, int high) {
     const int span = high - low + 1;
     return ((value - low) % span + span) % span + low;
-}
-
-double timeOfDayOf(TDateTime value) {
-    return static_cast<double>(splitDateTime(value).msOfDay) / MSecsPerDay;
 }
 
 } // namespace
@@ -148,21 +131,21 @@ void DateFieldEngine::setDate(TDateTime date) {
     }
     if (day == wholeDay(FDateTime))
         return;
-    setValue(combineDateAndTime(day, timeOfDayOf(FDateTime)));
+    setValue(combineDateAndTime(day, timeOfDay(FDateTime)));
 }
 
 TDateTime DateFieldEngine::time() {
     CommitTyping();
     if (m_options.UnboundDataType == TdpDataType::dpDTEdtDate)
         return 0;
-    return timeOfDayOf(FDateTime);
+    return timeOfDay(FDateTime);
 }
 
 void DateFieldEngine::setTime(TDateTime time) {
     if (m_options.UnboundDataType == TdpDataType::dpDTEdtDate || !std::isfinite(time))
         return;
-    const double fraction = timeOfDayOf(time);
-    if (fraction == timeOfDayOf(FDateTime) && FDateTime != 0)
+    const double fraction = timeOfDay(time);
+    if (fraction == timeOfDay(FDateTime) && FDateTime != 0)
         return;
     setValue(combineDateAndTime(wholeDay(FDateTime), fraction));
 }
@@ -170,8 +153,7 @@ void DateFieldEngine::setTime(TDateTime time) {
 void DateFieldEngine::setText(std::string_view text, int currentYear) {
     if (text.empty()) {
         // For the date type only the time of day is left, which shows as an empty field.
-        setValue(m_options.UnboundDataType == TdpDataType::dpDTEdtDate ? timeOfDayOf(FDateTime)
-                                                                       : 0);
+        setValue(m_options.UnboundDataType == TdpDataType::dpDTEdtDate ? timeOfDay(FDateTime) : 0);
         show();
         return;
     }
@@ -779,6 +761,14 @@ std::string DateFieldEngine::cut() {
     std::string taken = selectedText();
     empty();
     return taken;
+}
+
+void DateFieldEngine::fillIfEmpty(TDateTime now) {
+    if (isEmpty() || FDateTime == 0) {
+        m_modified = true;
+        if (isEmpty())
+            fillToday(now);
+    }
 }
 
 void DateFieldEngine::focusIn(bool byButton) {

@@ -114,6 +114,11 @@ public:
     std::string cut();
     std::string selectedText() const;
 
+    // Opening the calendar: an empty field first takes today's date (no time of day).
+    void fillIfEmpty(TDateTime now);
+    void clearSelection() { m_selection = {m_selection.start + m_selection.length, 0}; }
+    void selectCurrentElement() { selectCurrent(); }
+
     // Focus entry and exit of the widget.
     void focusIn(bool byButton);
     void focusOut() { CommitTyping(); }

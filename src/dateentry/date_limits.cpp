@@ -11,6 +11,10 @@ std::int64_t wholeDay(TDateTime value) {
     return splitDateTime(value).day;
 }
 
+double timeOfDay(TDateTime value) {
+    return static_cast<double>(splitDateTime(value).msOfDay) / MSecsPerDay;
+}
+
 DateLimits DateLimits::of(TDateTime minDate, TDateTime maxDate) {
     DateLimits limits;
     if (minDate != 0)
@@ -26,7 +30,11 @@ std::int64_t DateLimits::clamp(std::int64_t day) const {
 
 void checkExplicitLimits(TDateTime value, TDateTime minDate, TDateTime maxDate,
                          const RegionalSettings& rs) {
-    const std::int64_t day = wholeDay(value);
+    checkExplicitDayLimits(wholeDay(value), minDate, maxDate, rs);
+}
+
+void checkExplicitDayLimits(std::int64_t day, TDateTime minDate, TDateTime maxDate,
+                            const RegionalSettings& rs) {
     if (maxDate != 0 && day > wholeDay(maxDate))
         throw EDateTimeError(formatMessage(DateExceedsMaximumMessage, dateToStr(maxDate, rs)));
     if (minDate != 0 && day < wholeDay(minDate))

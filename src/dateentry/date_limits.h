@@ -30,6 +30,8 @@ inline constexpr std::int64_t LastFieldDay = MaxDayNumber;
 
 // Whole-day part of a value (towards zero, as the value's day is read).
 std::int64_t wholeDay(TDateTime value);
+// Time-of-day part of a value as a fraction of a day, to the millisecond.
+double timeOfDay(TDateTime value);
 
 // Effective limits as day numbers; a limit of 0 means "not set".
 struct DateLimits {
@@ -44,6 +46,10 @@ struct DateLimits {
 // Throws EDateTimeError when the value's day lies beyond a limit that is set (not 0).
 void checkExplicitLimits(TDateTime value, TDateTime minDate, TDateTime maxDate,
                          const RegionalSettings& rs);
+
+// The same for a day number, which may lie beyond the calendar.
+void checkExplicitDayLimits(std::int64_t day, TDateTime minDate, TDateTime maxDate,
+                            const RegionalSettings& rs);
 
 // Throws EDateTimeError when a new pair of limits would have the lower above the upper.
 void checkLimitPair(TDateTime minDate, TDateTime maxDate, const RegionalSettings& rs);

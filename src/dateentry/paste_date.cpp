@@ -1,24 +1,13 @@
 #include "dateentry/paste_date.h"
 
+#include "dateentry/text_scan.h"
+
 #include <array>
 #include <optional>
 
 namespace vz {
 
 namespace {
-
-char upper(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool matchesNoCase(std::string_view text, std::size_t at, std::string_view word) {
-    if (word.empty() || at > text.size() || text.size() - at < word.size())
-        return false;
-    for (std::size_t i = 0; i < word.size(); ++i)
-        if (upper(text[at + i]) != upper(word[i]))
-            return false;
-    return true;
-}
 
 // The first three characters of a name (whole UTF-8 sequences).
 std::string_view firstThree(std::string_view name) {
@@ -40,7 +29,7 @@ struct Reader {
     }
     bool literal(std::string_view word) {
         skipBlanks();
-        if (!matchesNoCase(text, at, word))
+        if (!startsWithNoCase(text, at, word))
             return false;
         at += word.size();
         return true;
@@ -63,7 +52,7 @@ struct Reader {
         for (std::size_t m = 0; m < 12; ++m) {
             const std::string& name = rs.shortMonthNames[m];
             for (const std::string_view candidate : {std::string_view(name), firstThree(name)}) {
-                if (matchesNoCase(text, at, candidate)) {
+                if (startsWithNoCase(text, at, candidate)) {
                     at += candidate.size();
                     return static_cast<int>(m) + 1;
                 }
@@ -77,7 +66,7 @@ enum class Order { MDY, DMY, YMD };
 
 Order orderOf(std::string_view shortDateFormat) {
     for (const char c : shortDateFormat) {
-        switch (upper(c)) {
+        switch (upperAscii(c)) {
         case 'D':
             return Order::DMY;
         case 'Y':
