@@ -1,18 +1,23 @@
 #include "app/main_window.h"
 
 #include "app/grid_model.h"
+#include "dateentry/dp_datetime_picker.h"
 #include "engine/clock.h"
 #include "engine/convert_error.h"
 #include "engine/datetext.h"
 #include "engine/regional.h"
 #include "engine/report.h"
 #include "events/about.h"
+#include "events/edit_dialog.h"
 #include "events/winplace.h"
 #include "platform/clipboard.h"
 #include "platform/fonts.h"
 #include "platform/messages.h"
 #include "store/event_store.h"
+#include "store/sortgrid.h"
 #include "timeentry/controller.h"
+#include "timeentry/picture_field.h"
+#include "timeentry/simple_field.h"
 #include "widgets/raised_label.h"
 #include "widgets/spinner.h"
 #include "widgets/splitter.h"
@@ -503,17 +508,53 @@ void TfrmMain::EsTile1Click() {
 }
 
 void TfrmMain::btAddClick() {
-    if (findFirstBlankRow(m_grid) < 0) {
+    const int row = findFirstBlankRow(m_grid);
+    if (row < 0) {
         ShowError(this, MaximumRows);
         return;
     }
+    const RegionalSettings& rs = processSettings();
+    const TDateTime now = appClock().now();
+    TfrmEdit dialog(this);
+    dialog.edDate->setText(qs(dateToStr(now, rs)));
+    dialog.edTime->setDateTimeValue(now);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const std::string date = dialog.edDate->text().toStdString();
+    m_model->setCell(row, DescriptionCol, dialog.edName->text().toStdString());
+    m_model->setCell(row, DateCol, date);
+    m_model->setCell(row, TimeCol, dialog.edTime->text().toStdString());
+    m_model->setCell(row, DayCol, formatDateTime("ddd", strToDate(date, rs, currentYear()), rs));
+    sortAndSave(row);
 }
 
 void TfrmMain::btEditClick() {
-    if (m_grid.cells.cell(DescriptionCol, currentRow()).empty()) {
+    const int row = currentRow();
+    if (m_grid.cells.cell(DescriptionCol, row).empty()) {
         ShowError(this, NothingToEdit);
         return;
     }
+    const RegionalSettings& rs = processSettings();
+    TfrmEdit dialog(this);
+    dialog.edName->setText(qs(m_grid.cells.cell(DescriptionCol, row)));
+    dialog.edDate->setDate(strToDate(m_grid.cells.cell(DateCol, row), rs, currentYear()));
+    dialog.edTime->setText(qs(m_grid.cells.cell(TimeCol, row)));
+    if (dialog.exec() == QDialog::Accepted) {
+        m_model->setCell(row, DescriptionCol, dialog.edName->text().toStdString());
+        m_model->setCell(row, DateCol, dialog.edDate->text().toStdString());
+        m_model->setCell(row, TimeCol, dialog.edTime->text().toStdString());
+    }
+    // Sorted and saved whether the dialog was confirmed or not.
+    const int blank = findFirstBlankRow(m_grid);
+    sortAndSave(blank < 0 ? LastEventRow : blank - 1);
+}
+
+void TfrmMain::sortAndSave(int last) {
+    if (last > FirstEventRow)
+        SortGridRows(m_grid.cells, FirstEventRow, static_cast<std::uint16_t>(last), DescriptionCol,
+                     false);
+    m_model->gridChanged();
+    writeGrid();
 }
 
 void TfrmMain::btDeleteClick() {

@@ -70,6 +70,7 @@ private:
     void Panel1Resize();
     void redrawColumnWidth();
     void gridMouseUp();
+    void sortAndSave(int last);
     void showLabelTexts(const DisplayTexts& texts);
     DisplayTexts shownTexts() const;
     void setStatus(const QString& text, bool bold);
