@@ -290,6 +290,7 @@ void TdpDBDateTimePicker::keyPressEvent(QKeyEvent* event) {
 }
 
 void TdpDBDateTimePicker::handleKey(QKeyEvent* event) {
+    FClosingByEscape = false; // only the Escape that closed the calendar is spent there
     if (isCopyKey(event)) {
         copy();
         return;
