@@ -1,6 +1,7 @@
 # Installing the program like any desktop program: the executable, its menu entry, its icon at
 # the usual sizes, its AppStream metadata and its manual page; and a Debian package of all that.
-# The PNG icons and the compressed manual page are made from the sources in data/ at build time.
+# The PNG icons and the compressed manual page are made from the sources in data/ at build time;
+# the PNGs also go into the program's resources.
 # Only a build with the windows has a program to install.
 if(VZ_WITH_QT)
     include(GNUInstallDirs)
@@ -39,6 +40,10 @@ if(VZ_WITH_QT)
         install(FILES ${png}
                 DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
     endforeach()
+
+    # The same PNGs go into the program, for its windows' icon.
+    qt_add_resources(vzui vz_icons PREFIX /vorurer/icons BASE ${VZ_GENERATED}/icons
+                     FILES ${VZ_ICON_FILES})
 
     # Compressed without a name or time stamp inside, so the same sources give the same package.
     function(vz_gzip source name)

@@ -1,5 +1,7 @@
 #include "platform/store_location.h"
 
+#include "platform/desktop_identity.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -16,8 +18,8 @@ bool isInstalledCopy(const QString& programFolder) {
     const QDir bin(programFolder);
     if (bin.dirName() != QLatin1String("bin"))
         return false;
-    return QFileInfo::exists(
-        bin.filePath(QStringLiteral("../share/applications/") + QLatin1String(InstalledEntryName)));
+    return QFileInfo::exists(bin.filePath(QStringLiteral("../share/applications/") +
+                                          QLatin1String(DesktopId) + QStringLiteral(".desktop")));
 }
 
 QString storeFolder(const QString& programFolder) {

@@ -9,15 +9,12 @@
 
 namespace vz {
 
-// The name the desktop entry is installed under, in <prefix>/share/applications.
-inline constexpr char InstalledEntryName[] = "example.velmora.vorurer.desktop";
-
 // Whether files can be created in a folder (tried, not guessed from permission bits).
 bool folderIsWritable(const QString& folder);
 
 // Whether the program lies in an installed tree: <prefix>/bin beside <prefix>/share holding its
-// desktop entry. Such a tree is never written at run time, even where its owner could write it
-// (an installation into ~/.local, or a run as root).
+// desktop entry (share/applications/<DesktopId>.desktop). Such a tree is never written at run time,
+// even where its owner could write it (an installation into ~/.local, or a run as root).
 bool isInstalledCopy(const QString& programFolder);
 
 QString storeFolder(const QString& programFolder);

@@ -8,6 +8,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import time
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
@@ -129,6 +130,26 @@ class UserDesktop(Desktop):
         self.env.update({"HOME": self.home, "XDG_DATA_HOME": self.data,
                          "XDG_CACHE_HOME": os.path.join(self.home, ".cache"),
                          "XDG_STATE_HOME": os.path.join(self.home, ".local", "state")})
+        self.keeper = self.keep_server_up()
+
+    def keep_server_up(self):
+        """An X server resets when its last client leaves and refuses connections meanwhile, so
+        a program started right after another one closed could find no display. One idle client
+        that stays connected prevents the reset."""
+        deadline = time.time() + 10
+        while time.time() < deadline:
+            keeper = subprocess.Popen(["xprop", "-root", "-spy", "_VZ_KEEP_ALIVE"], env=self.env,
+                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            try:
+                keeper.wait(0.3)  # it leaves at once only when it could not connect
+            except subprocess.TimeoutExpired:
+                return keeper
+        raise AssertionError("the X server took no client")
+
+    def close(self):
+        self.keeper.kill()
+        self.keeper.wait()
+        super().close()
 
     def data_store(self, name=STORE):
         return os.path.join(self.data, "vorurer", name)
@@ -141,7 +162,13 @@ class UserDesktop(Desktop):
                         "FAKETIME_DONT_FAKE_MONOTONIC": "1", "FAKETIME_DONT_RESET": "1"})
         self.app = subprocess.Popen(UNPRIVILEGED + [program], env=env, cwd=self.home,
                                     stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
-        window = self.window("Vizevavoz 98")
+        try:
+            window = self.window("Vizevavoz 98")
+        except AssertionError:
+            self.app.kill()
+            with self.app.stdout as out:
+                raise AssertionError(f"{program} showed no window (exit {self.app.wait()}):\n"
+                                     + out.read().decode("utf-8", "replace"))
         self.key(window, "alt+x")
         code = self.wait_exit()
         with self.app.stdout as out:

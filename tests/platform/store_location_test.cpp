@@ -1,5 +1,7 @@
 #include "platform/store_location.h"
 
+#include "platform/desktop_identity.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -31,7 +33,7 @@ protected:
     }
     void layDesktopEntry(const QString& prefix) const {
         QFile entry(folder(prefix + "/share/applications") + QLatin1Char('/') +
-                    QLatin1String(InstalledEntryName));
+                    QLatin1String(DesktopId) + QStringLiteral(".desktop"));
         ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
     }
 

@@ -1,0 +1,20 @@
+// How the desktop knows the program: the name its desktop entry is installed under (so a dock or
+// a Wayland compositor matches its windows to the menu entry) and the clock icon every window
+// carries, built into the program so it shows even when run from its build or unpacked folder.
+//
+//     vz::applyDesktopIdentity(); // once, after the QApplication exists
+#pragma once
+
+#include <QIcon>
+
+namespace vz {
+
+// The desktop entry's name without ".desktop"; also the icon's name in the hicolor theme.
+inline constexpr char DesktopId[] = "example.velmora.vorurer";
+
+// The clock icon at every size it is drawn at.
+QIcon programIcon();
+
+void applyDesktopIdentity();
+
+} // namespace vz
