@@ -94,6 +94,28 @@ class Desktop:
             self.xdotool("key", "--clearmodifiers", k)
             time.sleep(0.1)
 
+    def type(self, window, text):
+        self.xdotool("windowfocus", "--sync", window)
+        self.xdotool("type", "--delay", "40", "--clearmodifiers", text)
+        time.sleep(0.2)
+
+    def double_click(self, window, x, y):
+        wx, wy, _, _ = self.geometry(window)
+        self.xdotool("mousemove", str(wx + x), str(wy + y))
+        time.sleep(0.1)
+        self.xdotool("click", "--repeat", "2", "--delay", "80", "1")
+        time.sleep(0.3)
+
+    def gone(self, name, timeout=10):
+        """Waits until no window of that name is shown (a dialog closed)."""
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            if not self.xdotool("search", "--onlyvisible", "--name", "^" + name + "$"):
+                time.sleep(0.3)  # let the owner repaint
+                return
+            time.sleep(0.1)
+        raise AssertionError(f"{name!r} is still shown")
+
     def clipboard(self):
         out = subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=self.env,
                              capture_output=True, timeout=10)
@@ -101,6 +123,15 @@ class Desktop:
 
     def screenshot(self, path):
         subprocess.run(["import", "-window", "root", path], env=self.env, check=True)
+
+    def crop(self, window, path):
+        """Saves the screen area of one window (its client area: there is no window manager)."""
+        x, y, width, height = self.geometry(window)
+        whole = path + ".screen.png"
+        self.screenshot(whole)
+        subprocess.run(["convert", whole, "-crop", f"{width}x{height}+{x}+{y}", "+repage", path],
+                       check=True)
+        os.remove(whole)
 
     def wait_exit(self, timeout=10):
         try:
