@@ -12,7 +12,8 @@ sys.path.insert(0, os.path.dirname(__file__))
 from desktop import Desktop  # noqa: E402
 
 PROGRAM = sys.argv.pop(1) if len(sys.argv) > 1 else "build/bin/vorurer"
-DOCS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "docs")
+# Where the dialogs' pictures go (the documentation's folder when refreshing it).
+SHOTS = os.environ.get("VZ_SCREENSHOTS")
 
 MAIN = "Vizevavoz 98"
 EDIT = "Add/Edit description, date and time"
@@ -162,6 +163,28 @@ class ListEditing(unittest.TestCase):
         self.assertEqual(self.selected_event(window), shown[1])
         self.assertEqual(self.listed_events(window, 2), shown)
         self.exit(window)
+
+
+    def test_dialogs_open_at_their_designed_sizes(self):
+        for lang, suffix in (("en_US.UTF-8", ""), ("de_DE.UTF-8", "-de")):
+            window = self.desk.start(lang=lang)
+            self.desk.key(window, "alt+a")
+            dialog = self.desk.window(EDIT)
+            self.assertEqual(self.desk.geometry(dialog)[2:], (360, 361))
+            self.shoot(dialog, f"edit-dialog{suffix}.png")
+            self.desk.click(dialog, *CLOCK_BUTTON)
+            popup = self.desk.window(TIME_ENTRY)
+            self.assertEqual(self.desk.geometry(popup)[2:], (512, 125))
+            self.shoot(popup, f"time-entry{suffix}.png")
+            self.desk.key(popup, "Escape")
+            self.desk.gone(TIME_ENTRY)
+            self.desk.key(dialog, "Escape")
+            self.desk.gone(EDIT)
+            self.exit(window)
+
+    def shoot(self, window, name):
+        if SHOTS:
+            self.desk.crop(window, os.path.join(SHOTS, name))
 
 
 if __name__ == "__main__":
