@@ -165,6 +165,17 @@ class ListEditing(unittest.TestCase):
         self.exit(window)
 
 
+    def test_german_dates_are_typed_day_first_and_enter_confirms_a_deletion(self):
+        window = self.desk.start(lang="de_DE.UTF-8")
+        self.add_by_keyboard(window, "Abend", ["2", "4", "1", "2", "2", "6"], "0845PM")
+        self.assertEqual(self.selected_event(window), ("Abend", "24.12.2026", "08:45 PM"))
+        self.press(window, "delete")
+        confirm = self.desk.window(CONFIRM)
+        self.desk.key(confirm, "Return")
+        self.desk.gone(CONFIRM)
+        self.exit(window)
+        self.assertIn("[Entry1]\r\nDesc=\r\nDate=0\r\nTime=\r\n", self.desk.read_store())
+
     def test_dialogs_open_at_their_designed_sizes(self):
         for lang, suffix in (("en_US.UTF-8", ""), ("de_DE.UTF-8", "-de")):
             window = self.desk.start(lang=lang)
