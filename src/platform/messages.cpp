@@ -1,6 +1,7 @@
 #include "platform/messages.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -14,6 +15,13 @@ const QString ErrorCaption = QStringLiteral("Error");
 const QString ConfirmCaption = QStringLiteral("Confirm");
 // The application's title, which the general error report carries.
 const QString ApplicationTitle = QStringLiteral("Vizevavoz 98");
+
+// The one "OK" button, as plain as the confirmation's buttons (no style icon).
+void plainOkButton(QMessageBox& box) {
+    QAbstractButton* ok = box.button(QMessageBox::Ok);
+    ok->setText(QStringLiteral("OK"));
+    ok->setIcon(QIcon());
+}
 
 } // namespace
 
@@ -32,7 +40,7 @@ void ShowError(QWidget* parent, const QString& message) {
     }
     beep();
     QMessageBox box(QMessageBox::Critical, ErrorCaption, message, QMessageBox::Ok, parent);
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    plainOkButton(box);
     box.exec();
 }
 
@@ -55,7 +63,7 @@ void showGeneralError(const QString& message) {
     }
     QMessageBox box(QMessageBox::Critical, ApplicationTitle, message, QMessageBox::Ok,
                     QApplication::activeWindow());
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    plainOkButton(box);
     box.exec();
 }
 
