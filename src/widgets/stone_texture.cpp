@@ -46,8 +46,8 @@ double wrappedNoise(const std::vector<double>& lattice, int cells, double x, dou
 std::vector<std::uint8_t> stoneTexture() {
     SplitMix rng{0x5704E};
     // Octaves of wrapped noise (coarse mottling to fine grain) plus per-pixel speckle.
-    constexpr std::array<int, 4> Cells = {3, 6, 15, 30};
-    constexpr std::array<double, 4> Weights = {0.40, 0.28, 0.20, 0.12};
+    constexpr std::array<int, 4> Cells = {5, 10, 25, 50};
+    constexpr std::array<double, 4> Weights = {0.34, 0.26, 0.22, 0.18};
     std::array<std::vector<double>, 4> lattices;
     for (std::size_t o = 0; o < Cells.size(); ++o) {
         lattices[o].resize(static_cast<std::size_t>(Cells[o] * Cells[o]));
@@ -60,7 +60,7 @@ std::vector<std::uint8_t> stoneTexture() {
             double v = 0;
             for (std::size_t o = 0; o < Cells.size(); ++o)
                 v += Weights[o] * wrappedNoise(lattices[o], Cells[o], x, y);
-            field[static_cast<std::size_t>(y * N + x)] = v + 0.10 * (rng.unit() - 0.5);
+            field[static_cast<std::size_t>(y * N + x)] = v + 0.16 * (rng.unit() - 0.5);
         }
     // Stretch the field onto the grey levels 172..255 around a mean of about 209.
     const auto [lo, hi] = std::minmax_element(field.begin(), field.end());
