@@ -12,6 +12,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "platform/system_colors.h"
+
 namespace vz {
 
 TdpDateTimeColors TdpDateTimeColors::defaults(const QPalette& palette) {
@@ -21,7 +23,7 @@ TdpDateTimeColors TdpDateTimeColors::defaults(const QPalette& palette) {
             palette.color(QPalette::Active, QPalette::Highlight),
             QColor(Qt::white),
             QColor(Qt::white),
-            palette.color(QPalette::Disabled, QPalette::WindowText)};
+            grayTextColor(palette)};
 }
 
 void TdpDateTimeColors::assign(const TdpDateTimeColors& other) {

@@ -12,6 +12,8 @@
 
 #include <algorithm>
 
+#include "platform/system_colors.h"
+
 namespace vz {
 
 namespace {
@@ -49,7 +51,7 @@ MonthCalendarWindow::MonthCalendarWindow(QWidget* parent, Qt::WindowFlags flags)
                 pal.color(QPalette::Highlight),
                 QColor(Qt::white),
                 QColor(Qt::white),
-                pal.color(QPalette::Disabled, QPalette::Text)};
+                grayTextColor(pal)};
     m_firstDay = mondayBasedFirstDay(processSettings());
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);

@@ -1,5 +1,7 @@
 #include "widgets/raised_label.h"
 
+#include "platform/system_colors.h"
+
 #include <QEvent>
 #include <QPainter>
 
@@ -115,7 +117,7 @@ void TRaisedLabel::paintEvent(QPaintEvent*) {
         pass({1, 1}, highlight);
         pass({-1, -1}, shadow);
     }
-    pass({0, 0}, isEnabled() ? m_textColor : palette().color(QPalette::Disabled, QPalette::Text));
+    pass({0, 0}, isEnabled() ? m_textColor : grayTextColor(palette()));
 }
 
 } // namespace vz
