@@ -58,3 +58,20 @@ TEST(RegionalSettingsFromLocale, NamesComeFromTheLocale) {
 
 } // namespace
 } // namespace vz
+
+#include "platform/system_colors.h"
+
+namespace vz {
+namespace {
+
+TEST(SystemColors, GreyTextStaysGreyUnderEveryTheme) {
+    QPalette flat;
+    flat.setColor(QPalette::Active, QPalette::WindowText, Qt::black);
+    flat.setColor(QPalette::Disabled, QPalette::WindowText, Qt::black);
+    EXPECT_EQ(grayTextColor(flat), QColor(128, 128, 128));
+    flat.setColor(QPalette::Disabled, QPalette::WindowText, QColor(150, 150, 150));
+    EXPECT_EQ(grayTextColor(flat), QColor(150, 150, 150));
+}
+
+} // namespace
+} // namespace vz
