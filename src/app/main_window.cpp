@@ -445,10 +445,6 @@ void TfrmMain::showLabelTexts(const DisplayTexts& texts) {
     lblSecs3->move(lblSecs2->x() + lblSecs2->width() + 3, lblSecs3->y());
 }
 
-DisplayTexts TfrmMain::shownTexts() const {
-    return m_shown;
-}
-
 void TfrmMain::doAll() {
     if (doAllBusy)
         return;
@@ -486,9 +482,8 @@ void TfrmMain::doAll() {
 }
 
 void TfrmMain::scrollClick(bool up) {
-    int last = findFirstBlankRow(m_grid) - 1;
-    if (findFirstBlankRow(m_grid) < 0)
-        last = EventGridRows - 1;
+    const int blank = findFirstBlankRow(m_grid);
+    const int last = blank < 0 ? LastEventRow : blank - 1;
     const int row = currentRow();
     if (up && row > 1)
         setCurrentRow(row - 1);

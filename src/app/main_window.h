@@ -72,7 +72,6 @@ private:
     void gridMouseUp();
     void sortAndSave(int last);
     void showLabelTexts(const DisplayTexts& texts);
-    DisplayTexts shownTexts() const;
     void setStatus(const QString& text, bool bold);
     int dpi() const;
 
@@ -115,7 +114,6 @@ private:
     int statusHold = 0;
     bool doAllBusy = false;
     bool m_shown_once = false;
-    bool m_centre = false;
 };
 
 } // namespace vz
