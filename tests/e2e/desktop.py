@@ -71,7 +71,13 @@ class Desktop:
         while time.time() < deadline:
             ids = self.xdotool("search", "--onlyvisible", "--name", "^" + name + "$").split()
             if ids:
-                time.sleep(0.5)  # let it paint
+                # A dialog takes the input focus from its owner; keys typed before it has it
+                # would reach the owner, so wait for it (a loaded machine can take a while).
+                focus_deadline = time.time() + 3
+                while time.time() < focus_deadline and \
+                        self.xdotool("getwindowfocus") not in ids + [""]:
+                    time.sleep(0.05)
+                time.sleep(0.5)
                 return ids[0]
             time.sleep(0.1)
         raise AssertionError(f"no window named {name!r}")
