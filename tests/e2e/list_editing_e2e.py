@@ -6,6 +6,7 @@ import datetime
 import os
 import re
 import sys
+import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
@@ -93,6 +94,8 @@ class ListEditing(unittest.TestCase):
         self.desk.type(dialog, time_keys)
         self.desk.key(dialog, "Return")
         self.desk.gone(EDIT)
+        # The display shows the new event from the next tick on.
+        time.sleep(1.1)
 
     def test_a_new_user_builds_the_list_and_finds_it_again(self):
         window = self.desk.start()
