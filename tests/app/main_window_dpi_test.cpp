@@ -4,13 +4,13 @@
 #include "engine/clock.h"
 #include "engine/datetext.h"
 
-#include <QTest>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
