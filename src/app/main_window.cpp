@@ -27,6 +27,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -205,6 +206,12 @@ void TfrmMain::buildControls() {
     grid->horizontalHeader()->setFixedHeight(scaled(RowHeight, d));
     grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grid->horizontalHeader()->setHighlightSections(false);
+    // The When column takes what is left however little that is; a floor would widen it.
+    grid->horizontalHeader()->setMinimumSectionSize(0);
+    // Tab leaves the list for the buttons instead of walking its cells, which would quietly
+    // change the selected event.
+    grid->setTabKeyNavigation(false);
+    grid->installEventFilter(this);
     grid->setContextMenuPolicy(Qt::CustomContextMenu);
     grid->viewport()->installEventFilter(this);
     lowerLayout->addWidget(grid);
@@ -416,9 +423,11 @@ void TfrmMain::doDateDiff() {
         Timer1.stop();
         ShowError(this, InvalidTime);
     }
-    // Without an instant the labels keep what they showed.
-    if (!dateOk || !timeOk)
+    // Without an instant the labels keep what they showed; the other rows are refreshed still.
+    if (!dateOk || !timeOk) {
+        doAll();
         return;
+    }
     TDateDiff dd;
     computedatediff(dd, combineDateAndTime(static_cast<std::int64_t>(date), time),
                     appClock().now());
@@ -602,7 +611,9 @@ void TfrmMain::redrawColumnWidth() {
         grid->horizontalHeader()->resizeSection(c, widths[c]);
         used += widths[c];
     }
-    const int when = d * outerWidthOf(width()) / DesignDpi - used - d * 35 / DesignDpi;
+    // The window's width is already in the pixels the columns are measured in: whether the
+    // toolkit scales for the screen or the dpi grows the design, it is not scaled again.
+    const int when = outerWidthOf(width()) - used - d * 35 / DesignDpi;
     grid->horizontalHeader()->resizeSection(4, std::max(when, 0));
 }
 
@@ -610,8 +621,31 @@ void TfrmMain::gridMouseUp() {
     doDateDiff();
 }
 
+bool TfrmMain::gridKeyPress(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        // The list's own copy would take one cell; the keyboard's copy is the display's.
+        EsTile1Click();
+        return true;
+    }
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if ((event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) &&
+        (modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier)) {
+        // Ctrl+Tab leaves the list as Tab does (Shift reverses it), for keyboards used to
+        // lists that keep Tab for themselves.
+        const bool back = event->key() == Qt::Key_Backtab || (modifiers & Qt::ShiftModifier);
+        focusNextPrevChild(!back);
+        return true;
+    }
+    return false;
+}
+
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == grid->viewport() && event->type() == QEvent::MouseButtonRelease)
+    if (watched == grid && event->type() == QEvent::KeyPress) {
+        bool handled = false;
+        guarded([&] { handled = gridKeyPress(static_cast<QKeyEvent*>(event)); });
+        if (handled)
+            return true;
+    } else if (watched == grid->viewport() && event->type() == QEvent::MouseButtonRelease)
         gridMouseUp();
     else if (watched == Panel1 && event->type() == QEvent::Resize)
         Panel1Resize();

@@ -13,6 +13,7 @@
 #include <string>
 #include <utility>
 
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -70,6 +71,7 @@ private:
     void Panel1Resize();
     void redrawColumnWidth();
     void gridMouseUp();
+    bool gridKeyPress(QKeyEvent* event);
     void sortAndSave(int last);
     void showLabelTexts(const DisplayTexts& texts);
     void setStatus(const QString& text, bool bold);

@@ -10,6 +10,7 @@
 #include "widgets/spin_fourway.h"
 
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -17,6 +18,8 @@
 #include <QToolButton>
 
 #include <cmath>
+#include <functional>
+#include <utility>
 
 namespace vz {
 
@@ -50,6 +53,33 @@ QFont dialogFont(int pixels) {
     font.setPixelSize(pixels);
     return font;
 }
+
+// The clock button takes no focus, so the time field opens the time bar from the keyboard with
+// the keys that drop down the date field's calendar.
+class TimeBarKeys final : public QObject {
+public:
+    TimeBarKeys(QWidget* field, std::function<void()> open)
+        : QObject(field), m_open(std::move(open)) {
+        field->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers modifiers =
+            key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+        const bool opens = (key->key() == Qt::Key_Down && modifiers == Qt::AltModifier) ||
+                           (key->key() == Qt::Key_F4 && modifiers == Qt::NoModifier);
+        if (opens)
+            guarded(m_open);
+        return opens;
+    }
+
+private:
+    std::function<void()> m_open;
+};
 
 } // namespace
 
@@ -130,6 +160,7 @@ TfrmEdit::TfrmEdit(QWidget* owner) : QDialog(owner) {
     SpeedButton2->setIconSize(QSize(16, 16));
     SpeedButton2->setFocusPolicy(Qt::NoFocus);
     connect(SpeedButton2, &QToolButton::clicked, this, &TfrmEdit::SpeedButton2Click);
+    new TimeBarKeys(edTime, [this] { SpeedButton2Click(); });
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setGeometry(8, 130, 344, 190);

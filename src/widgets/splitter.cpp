@@ -166,21 +166,14 @@ void TVzSplitter::paintEvent(QPaintEvent*) {
         return;
     }
     for (const FrameLine& line : frameLines(g, m_position)) {
-        switch (line.colour) {
-        case FrameColour::Highlight:
-            painter.setPen(palette().color(QPalette::Light));
-            break;
-        case FrameColour::Shadow:
-            painter.setPen(palette().color(QPalette::Dark));
-            break;
-        case FrameColour::Black:
-            painter.setPen(Qt::black);
-            break;
-        }
-        // The end point is excluded: shorten the line by one pixel toward its start.
-        const int dx = (line.x2 > line.x1) - (line.x2 < line.x1);
-        const int dy = (line.y2 > line.y1) - (line.y2 < line.y1);
-        painter.drawLine(line.x1, line.y1, line.x2 - dx, line.y2 - dy);
+        QColor colour = Qt::black;
+        if (line.colour == FrameColour::Highlight)
+            colour = palette().color(QPalette::Light);
+        else if (line.colour == FrameColour::Shadow)
+            colour = palette().color(QPalette::Dark);
+        // Filled, not stroked: a pen's line is centred on the pixel edge and at a scaled
+        // resolution lands half a pixel off, leaving a gap or vanishing.
+        painter.fillRect(toQRect(lineRect(line)), colour);
     }
     painter.fillRect(bar, face);
 }

@@ -113,4 +113,17 @@ std::vector<FrameLine> frameLines(const SplitterGeometry& g, int position) {
     return lines;
 }
 
+SplitRect lineRect(const FrameLine& line) {
+    // The end point is excluded, so a line toward smaller coordinates starts one past its end.
+    auto span = [](int from, int to) {
+        return to >= from ? std::pair{from, to - from} : std::pair{to + 1, from - to};
+    };
+    if (line.y1 == line.y2) {
+        const auto [left, width] = span(line.x1, line.x2);
+        return {left, line.y1, width, width > 0 ? 1 : 0};
+    }
+    const auto [top, height] = span(line.y1, line.y2);
+    return {line.x1, top, line.x1 == line.x2 ? 1 : 0, height};
+}
+
 } // namespace vz

@@ -70,5 +70,8 @@ struct FrameLine {
 };
 // The sunken frames of the 3-D style, as polylines broken into segments.
 std::vector<FrameLine> frameLines(const SplitterGeometry& g, int position);
+// The pixels a frame line covers, as a rectangle one pixel thick; empty for a line of no length.
+// Filling it rather than stroking the line keeps the frame on whole pixels at any scale.
+SplitRect lineRect(const FrameLine& line);
 
 } // namespace vz

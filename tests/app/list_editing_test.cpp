@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -114,6 +115,43 @@ TEST_F(ListEditingTest, ThePopupTimeIsTakenOnlyOnOk) {
     });
     dialog.SpeedButton2Click();
     EXPECT_EQ(dialog.edTime->text(), "07:00 PM");
+}
+
+// The clock button takes no focus: the time field opens the time bar by Alt+Down or F4, and
+// other modifiers leave those keys to the field.
+TEST_F(ListEditingTest, TheTimeFieldOpensTheTimeBarFromTheKeyboard) {
+    TfrmEdit dialog(nullptr);
+    dialog.show();
+    dialog.edTime->setText(QStringLiteral("09:00 AM"));
+    struct Press {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool opens;
+    };
+    const Press presses[] = {
+        {Qt::Key_Down, Qt::AltModifier, true},
+        {Qt::Key_F4, Qt::NoModifier, true},
+        {Qt::Key_F4, Qt::AltModifier, false},
+        {Qt::Key_Down, Qt::ControlModifier | Qt::AltModifier, false},
+    };
+    for (const Press& press : presses) {
+        bool opened = false;
+        QTimer::singleShot(0, [&] {
+            auto* popup = qobject_cast<TfrmTimePopup*>(QApplication::activeModalWidget());
+            if (!popup)
+                return;
+            opened = true;
+            popup->timeField()->setText(QStringLiteral("07:00 PM"));
+            popup->accept();
+        });
+        dialog.edTime->setText(QStringLiteral("09:00 AM"));
+        QTest::keyClick(dialog.edTime, press.key, press.modifiers);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(opened, press.opens) << press.key << " " << press.modifiers.toInt();
+        EXPECT_EQ(dialog.edTime->text(), press.opens ? "07:00 PM" : "09:00 AM")
+            << press.key << " " << press.modifiers.toInt();
+    }
+    EXPECT_EQ(dialog.SpeedButton2->focusPolicy(), Qt::NoFocus);
 }
 
 TEST_F(ListEditingTest, AddSortsByDescriptionAndSaves) {

@@ -7,6 +7,7 @@
 #include "widgets/raised_label.h"
 #include "widgets/splitter.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
@@ -172,7 +173,7 @@ TEST_F(MainWindowTest, AnUnreadableRowIsReportedOnceAndTheOthersKeepTicking) {
     EXPECT_EQ(w.eventGrid().cells.cell(4, 1), "1 mo 14 dys 20 hrs 59 mins 59 secs");
     EXPECT_EQ(w.eventGrid().cells.cell(4, 3), "");
 
-    // Selecting it stops the timer with both messages of the selected event.
+    // Selecting it stops the timer with the selected event's message.
     w.setCurrentRow(3);
     w.Timer1Timer();
     EXPECT_FALSE(w.timerRunning());
@@ -180,6 +181,24 @@ TEST_F(MainWindowTest, AnUnreadableRowIsReportedOnceAndTheOthersKeepTicking) {
     // Resizing while stopped does not start it.
     w.resize(w.width() + 40, w.height());
     EXPECT_FALSE(w.timerRunning());
+}
+
+// One unreadable selected event must not leave the others' Day and When blank.
+TEST_F(MainWindowTest, AnUnreadableSelectedRowLeavesTheOthersRefreshed) {
+    writeStore("[Entry1]\r\nDesc=Anniversary\r\nDate=35600\r\nTime=25:00\r\n"
+               "[Entry2]\r\nDesc=Birthday\r\nDate=35582\r\nTime=09:00 AM\r\n"
+               "[Entry3]\r\nDesc=Holiday\r\nDate=35600\r\nTime=12:00 PM\r\n"
+               "[Lastone]\r\nTop=1\r\nLast=1\r\n");
+    TfrmMain w(dir.path());
+    w.show();
+    ASSERT_EQ(w.currentRow(), 1);
+    EXPECT_TRUE(messages().contains("error: Invalid time"));
+    EXPECT_EQ(w.eventGrid().cells.cell(0, 1), "Anniversary");
+    EXPECT_EQ(w.eventGrid().cells.cell(4, 1), "");
+    EXPECT_EQ(w.eventGrid().cells.cell(0, 2), "Birthday");
+    EXPECT_EQ(w.eventGrid().cells.cell(3, 2), "Sun");
+    EXPECT_EQ(w.eventGrid().cells.cell(4, 2), "1 mo 14 dys 21 hrs ");
+    EXPECT_EQ(w.eventGrid().cells.cell(3, 3), "Thu");
 }
 
 TEST_F(MainWindowTest, ResizingKeepsTheTimerAndGivesTheWhenColumnTheRest) {
@@ -191,6 +210,75 @@ TEST_F(MainWindowTest, ResizingKeepsTheTimerAndGivesTheWhenColumnTheRest) {
     EXPECT_EQ(grid->horizontalHeader()->sectionSize(4), 708 - 391);
     EXPECT_EQ(child<QPushButton>(w, "btClose")->x(), 708 - 68 - 20);
     EXPECT_EQ(w.minimumWidth(), 235 + 1 + 4 - 8);
+}
+
+// Narrow windows included: no minimum column size may widen the When column past the rest.
+TEST_F(MainWindowTest, TheWhenColumnTakesTheRestAtEveryWidth) {
+    TfrmMain w(dir.path());
+    w.show();
+    auto* header = w.findChild<QTableView*>(QStringLiteral("grid"))->horizontalHeader();
+    for (const int outer : {900, 500, 420, 410, 400, 395, 392, 391}) {
+        w.resize(outer - 8, w.height());
+        EXPECT_EQ(header->sectionSize(4), outer - 391) << outer;
+    }
+    w.resize(w.minimumWidth(), w.height());
+    EXPECT_EQ(header->sectionSize(4), 0);
+    EXPECT_EQ(header->sectionSize(0), 180);
+}
+
+// Tab, Shift+Tab and Ctrl+Tab leave the list for the buttons around it and leave the
+// selected event where it was; Ctrl+C in the list copies what the display shows.
+TEST_F(MainWindowTest, TheKeyboardLeavesTheListAndCopiesTheReport) {
+    writeStore(BirthdayStore);
+    TfrmMain w(dir.path());
+    w.show();
+    QApplication::setActiveWindow(&w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    auto* grid = w.findChild<QTableView*>(QStringLiteral("grid"));
+    auto* btAdd = child<QPushButton>(w, "btAdd");
+    auto* btClose = child<QPushButton>(w, "btClose");
+
+    struct Step {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        QWidget* lands;
+    };
+    const Step steps[] = {
+        {Qt::Key_Tab, Qt::NoModifier, btAdd},
+        {Qt::Key_Backtab, Qt::ShiftModifier, btClose},
+        {Qt::Key_Tab, Qt::ControlModifier, btAdd},
+        {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, btClose},
+        {Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier, btClose},
+    };
+    for (const Step& step : steps) {
+        w.setCurrentRow(1);
+        grid->setFocus();
+        ASSERT_TRUE(grid->hasFocus());
+        QTest::keyClick(grid, step.key, step.modifiers);
+        EXPECT_EQ(QApplication::focusWidget(), step.lands)
+            << step.key << " " << step.modifiers.toInt();
+        EXPECT_EQ(w.currentRow(), 1);
+    }
+    // The buttons follow one another in their designed order.
+    QStringList order;
+    for (QWidget* at = btAdd; order.size() < 6; at = at->nextInFocusChain())
+        if (qobject_cast<QPushButton*>(at))
+            order << at->objectName();
+    EXPECT_EQ(order, QStringList({"btAdd", "btEdit", "btDelete", "btCopy", "btAbout", "btClose"}));
+    btClose->setFocus();
+    QTest::keyClick(btClose, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), grid);
+    EXPECT_EQ(w.currentRow(), 1);
+
+    copyToClipboard(QStringLiteral("before"));
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(clipboardText().startsWith("It is now Wednesday 04-16-1997 at 12:00:00\r\n"
+                                           "Event: Birthday\r\n"))
+        << clipboardText().toStdString();
+    EXPECT_EQ(w.statusText(), "Date was copied to the clipboard");
+    w.Timer1Timer();
+    EXPECT_EQ(w.statusText(), "Date was copied to the clipboard");
 }
 
 TEST_F(MainWindowTest, ASavedDividerIsClampedToTheDesignedSize) {

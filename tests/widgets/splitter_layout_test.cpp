@@ -64,5 +64,27 @@ TEST(SplitterLayout, FrameLinesTurnWithTheBar) {
     EXPECT_EQ(turned.front().x1, 99);      // highlight right of pane 1
 }
 
+TEST(SplitterLayout, FrameLinesCoverTheirPixelsWithoutTheEndPoint) {
+    using C = FrameColour;
+    // Right, left, down, up, and a line of no length.
+    EXPECT_EQ(lineRect({C::Black, 2, 5, 6, 5}), (SplitRect{2, 5, 4, 1}));
+    EXPECT_EQ(lineRect({C::Black, 6, 5, 2, 5}), (SplitRect{3, 5, 4, 1}));
+    EXPECT_EQ(lineRect({C::Black, 4, 1, 4, 9}), (SplitRect{4, 1, 1, 8}));
+    EXPECT_EQ(lineRect({C::Black, 4, 9, 4, 1}), (SplitRect{4, 2, 1, 8}));
+    const SplitRect none = lineRect({C::Black, 4, 4, 4, 4});
+    EXPECT_EQ(none.width * none.height, 0);
+
+    // The main window's frames meet the panes: nothing between the black line and pane 1.
+    const auto lines = frameLines(MainWindow, 200);
+    const SplitRect pane1 = PositionSections(MainWindow, 200).section1;
+    int blackBottom = -1;
+    for (const FrameLine& line : lines) {
+        const SplitRect r = lineRect(line);
+        if (line.colour == C::Black && r.height == 1 && r.top < 200)
+            blackBottom = r.top + r.height;
+    }
+    EXPECT_EQ(blackBottom, pane1.top);
+}
+
 } // namespace
 } // namespace vz
