@@ -7,6 +7,7 @@
 #include "support/recorded_messages.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QDir>
 #include <QPushButton>
@@ -351,6 +352,28 @@ protected:
 
 TEST_F(DateShots, EnglishUnitedStates) {
     shoot("en_US");
+}
+
+TEST_F(DateForm, GermanMonthNamesPasteToTheirYear) {
+    processSettings() = regionalSettingsFromLocale(QLocale(QLocale::German, QLocale::Germany));
+    fix2000(processSettings());
+    edDate->clearFocus();
+    edDate->setFocus(Qt::TabFocusReason);
+    const struct {
+        const char* pasted;
+        const char* shown;
+    } cases[] = {
+        {"24.Dez.1999", "24.12.1999"},
+        {"5.Okt.2004", "05.10.2004"},
+        {"3.Mai.2004", "03.05.2004"},
+        {"24.Dez1999", "03.05.2004"}, // not read whole: the value stays
+    };
+    for (const auto& c : cases) {
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(c.pasted));
+        key(Qt::Key_Insert, Qt::ShiftModifier);
+        EXPECT_EQ(shown(), QString::fromUtf8(c.shown)) << c.pasted;
+    }
+    processSettings() = usDefaults();
 }
 
 TEST_F(DateShots, German) {
