@@ -1,10 +1,12 @@
 #include "engine/clock.h"
+#include "platform/fonts.h"
 #include "support/recorded_messages.h"
 #include "timeentry/picture_field.h"
 #include "timeentry/time_popup.h"
 #include "widgets/effectpaint.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -17,6 +19,7 @@ namespace {
 
 class TimePopupTest : public ::testing::Test {
 protected:
+    static void SetUpTestSuite() { installFontSubstitutions(); }
     FixedClock clock{encodeDateTime(2026, 12, 8, 14, 37, 20, 0)};
     ScopedClock useClock{clock};
 };
@@ -117,6 +120,10 @@ TEST_F(TimePopupTest, OpensCentredOnTheScreenInTheSystemFont) {
     EXPECT_LE(std::abs(offCentre.x()), 4);
     EXPECT_LE(std::abs(offCentre.y()), 4);
     EXPECT_EQ(popup.font(), designFont(QStringLiteral("System"), -13));
+    // Resolved through the program's font mapping to the same face as the other dialog fonts.
+    EXPECT_EQ(QFontInfo(popup.font()).family(),
+              QFontInfo(designFont(QStringLiteral("MS Sans Serif"), -13)).family());
+    EXPECT_EQ(QFontInfo(popup.font()).pixelSize(), 13);
 }
 
 class InvalidTimeInPopup : public TimePopupTest {
