@@ -1,6 +1,5 @@
 #include "platform/webpage.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QPointer>
 #include <QProcess>
@@ -50,9 +49,10 @@ void openWebPage(const QString& address, QObject* context, std::function<void(bo
     if (xdgOpen.isEmpty())
         return outcome->report(QDesktopServices::openUrl(url));
 
-    // The process belongs to the application, not to the caller: the browser it starts must
-    // outlive a dialog that closes at once. It deletes itself when it ends.
-    auto* process = new QProcess(QCoreApplication::instance());
+    // The process belongs to no one: it deletes itself when it ends. An owner would kill it
+    // when destroyed, and an opener that waits for its browser would take the browser along
+    // when the dialog or even the program closes.
+    auto* process = new QProcess;
     process->setProgram(xdgOpen);
     process->setArguments({url.toString(QUrl::FullyEncoded)});
     process->setStandardOutputFile(QProcess::nullDevice());
