@@ -19,9 +19,10 @@ QStyleOptionMenuItem calendarMenuItemOption(const QWidget* w, const CalendarMenu
     opt.text = QString::fromStdString(item.caption);
     opt.menuItemType =
         item.separator ? QStyleOptionMenuItem::Separator : QStyleOptionMenuItem::Normal;
-    // The current month or year carries a check mark; the style's exclusive kind would draw a
-    // round bullet.
-    opt.checkType = QStyleOptionMenuItem::NonExclusive;
+    // The current month or year carries a check mark (the style's exclusive kind would draw a
+    // round bullet); the others carry nothing, though the check column stays for all of them.
+    opt.checkType =
+        item.checked ? QStyleOptionMenuItem::NonExclusive : QStyleOptionMenuItem::NotCheckable;
     opt.checked = item.checked;
     opt.menuHasCheckableItems = true;
     opt.maxIconWidth = 0;

@@ -282,6 +282,8 @@ TEST_F(DateForm, TitleMenusChooseMonthAndYear) {
         const QStyleOptionMenuItem april = calendarMenuItemOption(menu, menu->items()[3], false);
         EXPECT_TRUE(april.checked);
         EXPECT_EQ(april.checkType, QStyleOptionMenuItem::NonExclusive);
+        EXPECT_EQ(calendarMenuItemOption(menu, menu->items()[4], false).checkType,
+                  QStyleOptionMenuItem::NotCheckable); // no empty boxes beside the others
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->itemRect(indexOf(menu, "June")).center());
     });
     QTest::mouseClick(calendar(), Qt::LeftButton, {}, centreOf(l.titleMonth));
