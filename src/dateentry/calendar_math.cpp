@@ -53,6 +53,19 @@ MonthSpan monthSpan(int year, int month) {
     return {reducedDay(year, month, 1), reducedDay(year, month, 31)};
 }
 
+int gridCellDay(std::int64_t day, MonthSpan shown) {
+    // Worked out from the shown month, not by decoding the cell's own date, which need not
+    // exist: the weeks around December 9999 and January 1 reach past the calendar.
+    if (day > shown.last)
+        return static_cast<int>(day - shown.last);
+    if (day < shown.first) {
+        const DecodedDate first = decodeDayNumber(shown.first);
+        const int previousLength = first.month == 1 ? 31 : daysInMonth(first.year, first.month - 1);
+        return previousLength - static_cast<int>(shown.first - day) + 1;
+    }
+    return static_cast<int>(day - shown.first) + 1;
+}
+
 namespace {
 
 ArrowTarget arrowTarget(std::int64_t monthDay, std::int64_t current, int months,

@@ -74,6 +74,11 @@ std::vector<CalendarMenuItem> monthMenu(const RegionalSettings& rs, int displaye
 std::vector<CalendarMenuItem> yearMenu(const TdpPopupYearOptions& options, int displayedYear,
                                        int displayedMonth, int day, const DateLimits& limits);
 
+// The day of the month a grid cell shows, for a cell of the month `shown` or of the weeks
+// around it. Cells beyond the calendar's ends (before 1 January 1, after 31 December 9999)
+// count on from the shown month as a month of 31 days would.
+int gridCellDay(std::int64_t day, MonthSpan shown);
+
 // The day of (year, month, day) with the day reduced to the month's length; nullopt-free:
 // returns 0 when the year lies outside the calendar.
 std::int64_t reducedDay(int year, int month, int day);

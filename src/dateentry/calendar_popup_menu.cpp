@@ -10,9 +10,8 @@
 
 namespace vz {
 
-namespace {
-
-QStyleOptionMenuItem optionFor(const QWidget* w, const CalendarMenuItem& item, bool highlighted) {
+QStyleOptionMenuItem calendarMenuItemOption(const QWidget* w, const CalendarMenuItem& item,
+                                            bool highlighted) {
     QStyleOptionMenuItem opt;
     opt.initFrom(w);
     opt.font = w->font();
@@ -20,7 +19,10 @@ QStyleOptionMenuItem optionFor(const QWidget* w, const CalendarMenuItem& item, b
     opt.text = QString::fromStdString(item.caption);
     opt.menuItemType =
         item.separator ? QStyleOptionMenuItem::Separator : QStyleOptionMenuItem::Normal;
-    opt.checkType = QStyleOptionMenuItem::Exclusive;
+    // The current month or year carries a check mark (the style's exclusive kind would draw a
+    // round bullet); the others carry nothing, though the check column stays for all of them.
+    opt.checkType =
+        item.checked ? QStyleOptionMenuItem::NonExclusive : QStyleOptionMenuItem::NotCheckable;
     opt.checked = item.checked;
     opt.menuHasCheckableItems = true;
     opt.maxIconWidth = 0;
@@ -32,8 +34,6 @@ QStyleOptionMenuItem optionFor(const QWidget* w, const CalendarMenuItem& item, b
         opt.state |= QStyle::State_Selected;
     return opt;
 }
-
-} // namespace
 
 TCalendarPopupMenu::TCalendarPopupMenu(QWidget* parent)
     : QWidget(parent, Qt::Popup | Qt::FramelessWindowHint) {
@@ -68,7 +68,7 @@ void TCalendarPopupMenu::layoutItems() {
         int width = 0;
         std::vector<QSize> sizes;
         for (const std::size_t i : column) {
-            const QStyleOptionMenuItem opt = optionFor(this, m_items[i], false);
+            const QStyleOptionMenuItem opt = calendarMenuItemOption(this, m_items[i], false);
             const QSize text(fontMetrics().horizontalAdvance(opt.text), fontMetrics().height());
             sizes.push_back(style()->sizeFromContents(QStyle::CT_MenuItem, &opt, text, this));
             width = std::max(width, sizes.back().width());
@@ -137,7 +137,8 @@ void TCalendarPopupMenu::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), palette().window());
     style()->drawPrimitive(QStyle::PE_FrameMenu, &frame, &p, this);
     for (std::size_t i = 0; i < m_items.size(); ++i) {
-        QStyleOptionMenuItem opt = optionFor(this, m_items[i], static_cast<int>(i) == m_highlight);
+        QStyleOptionMenuItem opt =
+            calendarMenuItemOption(this, m_items[i], static_cast<int>(i) == m_highlight);
         opt.rect = m_rects[i];
         style()->drawControl(QStyle::CE_MenuItem, &opt, &p, this);
     }

@@ -9,8 +9,14 @@
 #include <vector>
 
 class QEventLoop;
+class QStyleOptionMenuItem;
 
 namespace vz {
+
+// How the style is asked to draw one item of the menu: checkable, the checked one with a
+// check mark.
+QStyleOptionMenuItem calendarMenuItemOption(const QWidget* menu, const CalendarMenuItem& item,
+                                            bool highlighted);
 
 class TCalendarPopupMenu final : public QWidget {
 public:

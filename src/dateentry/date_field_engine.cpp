@@ -611,8 +611,10 @@ KeyOutcome DateFieldEngine::key(const FieldKey& k, TDateTime now) {
         if (k.code == FieldKey::Backspace || k.code == FieldKey::Delete)
             return {}; // filled with today and emptied again: nothing to show for it
         const bool editing = isChar || k.code == FieldKey::Right;
-        const bool starting = k.code == FieldKey::Up || k.code == FieldKey::Down ||
-                              k.code == FieldKey::Home || k.code == FieldKey::End;
+        // Shift+Home and Shift+End only select, and there is nothing to select yet.
+        const bool homeEnd = k.code == FieldKey::Home || k.code == FieldKey::End;
+        const bool starting =
+            k.code == FieldKey::Up || k.code == FieldKey::Down || (homeEnd && !k.shift);
         if (editing) {
             FCurrentElement = 1;
             fillToday(now);

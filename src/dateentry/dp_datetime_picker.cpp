@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
@@ -118,6 +119,22 @@ private:
 
 } // namespace
 
+// The field's own style: the platform's, with a caret of no width while the caret is hidden
+// (a line edit has no other way to hide its caret while it keeps the focus).
+class CaretStyle final : public QProxyStyle {
+public:
+    CaretStyle() : QProxyStyle(QApplication::style()->name()) {}
+
+    bool hidden = false;
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        if (metric == PM_TextCursorWidth && hidden)
+            return 0;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
 // ---- the button -----------------------------------------------------------------------------
 
 TdpDateComboButton::TdpDateComboButton(QWidget* parent) : QWidget(parent) {
@@ -160,6 +177,9 @@ TdpDBDateTimePicker::TdpDBDateTimePicker(QWidget* parent)
     setDragEnabled(false);
     setAcceptDrops(false);
     setAttribute(Qt::WA_InputMethodEnabled, false);
+    m_caretStyle = new CaretStyle;
+    m_caretStyle->setParent(this);
+    setStyle(m_caretStyle);
     connect(FButton, &TdpDateComboButton::pressed, this,
             [this] { guarded([this] { buttonPressed(); }); });
     placeButton();
@@ -253,10 +273,25 @@ void TdpDBDateTimePicker::sync() {
         setCursorPosition(start);
     }
     QLineEdit::setModified(m_engine.modified());
+    updateCaret();
     if (m_engine.value() != m_lastValue) {
         m_lastValue = m_engine.value();
         Q_EMIT changed();
     }
+}
+
+void TdpDBDateTimePicker::updateCaret() {
+    // The selected element shows where the keys go; the caret only stands behind pending digits
+    // or in an empty field, and never while the calendar has the keys.
+    const bool hidden = isDroppedDown() || (!m_engine.text().empty() && !m_engine.typing());
+    if (hidden == m_caretStyle->hidden)
+        return;
+    m_caretStyle->hidden = hidden;
+    update();
+}
+
+bool TdpDBDateTimePicker::caretShown() const {
+    return !m_caretStyle->hidden;
 }
 
 QSize TdpDBDateTimePicker::sizeHint() const {
@@ -564,6 +599,7 @@ void TdpDBDateTimePicker::DropDown() {
     Q_EMIT droppedDown();
     placeCalendar();
     FCalendar->show();
+    updateCaret();
     installDropDownWatcher();
 }
 

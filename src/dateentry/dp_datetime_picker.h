@@ -54,6 +54,8 @@ private:
     bool m_pushed = false;
 };
 
+class CaretStyle;
+
 class TdpDBDateTimePicker final : public QLineEdit {
     Q_OBJECT
 
@@ -99,6 +101,9 @@ public:
     TdpPopupCalendar* calendar() const { return FCalendar; }
     TdpDateComboButton* button() const { return FButton; }
     const DateFieldEngine& engine() const { return m_engine; }
+    // False while the caret is hidden: the field holds text and no pending digits, or the
+    // calendar is dropped down.
+    bool caretShown() const;
 
     QSize sizeHint() const override;
 
@@ -128,6 +133,7 @@ private:
     void pasteClipboard();
     void cutToClipboard();
     void sync();
+    void updateCaret();
     void placeButton();
     int textOrigin() const;
     void prepareCalendar();
@@ -145,6 +151,7 @@ private:
     TdpDateComboButton* FButton = nullptr;
     bool FClosingByEscape = false;
     bool FFocusByButton = false;
+    CaretStyle* m_caretStyle = nullptr;
 };
 
 } // namespace vz

@@ -280,13 +280,13 @@ void MonthCalendarWindow::paintEvent(QPaintEvent*) {
     for (int i = 0; i < GridDays; ++i) {
         const std::int64_t day = first + i;
         const QRect cell = toQ(dayCell(l, i));
-        const DecodedDate d = decodeDayNumber(day);
+        const int dayOfMonth = gridCellDay(day, shown);
         const bool trailing = day < shown.first || day > shown.last;
         const bool selected = day >= m_selStart && day <= m_selEnd;
         bool isBold = false;
         if (!m_boldDays.empty()) {
             const int monthIndex = day < shown.first ? 0 : day > shown.last ? 2 : 1;
-            isBold = (m_boldDays[static_cast<std::size_t>(monthIndex)] >> (d.day - 1)) & 1u;
+            isBold = (m_boldDays[static_cast<std::size_t>(monthIndex)] >> (dayOfMonth - 1)) & 1u;
         }
         if (selected) {
             p.fillRect(cell.adjusted(1, 1, -1, -1), m_colors[MCSC_TITLEBK]);
@@ -295,7 +295,7 @@ void MonthCalendarWindow::paintEvent(QPaintEvent*) {
             p.setPen(trailing || !inRange(day) ? m_colors[MCSC_TRAILINGTEXT] : m_colors[MCSC_TEXT]);
         }
         p.setFont(isBold ? bold : font());
-        p.drawText(cell, Qt::AlignCenter, QString::number(d.day));
+        p.drawText(cell, Qt::AlignCenter, QString::number(dayOfMonth));
         if (day == now && !(m_styles & MCS_NOTODAYCIRCLE)) {
             p.setRenderHint(QPainter::Antialiasing);
             p.setPen(QPen(TodayCircleColor, 1.2));

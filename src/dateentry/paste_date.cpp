@@ -45,20 +45,40 @@ struct Reader {
         at += n;
         return value;
     }
-    // A number of the date: digits, or where none stand, a short month name.
+    // A number of the date: digits, or where none stand, a short month name. Names that end in
+    // a full stop ("Dez.") are matched with it and without it, and the stop is taken only where
+    // it is no date separator, so "24.Dez.1999" and "24.Dez 1999" both read to the year.
     std::optional<int> dateNumber() {
         if (auto n = digits())
             return n;
         for (std::size_t m = 0; m < 12; ++m) {
-            const std::string& name = rs.shortMonthNames[m];
-            for (const std::string_view candidate : {std::string_view(name), firstThree(name)}) {
-                if (startsWithNoCase(text, at, candidate)) {
-                    at += candidate.size();
-                    return static_cast<int>(m) + 1;
-                }
+            std::string_view name = rs.shortMonthNames[m];
+            const bool stop = !name.empty() && name.back() == '.';
+            if (stop)
+                name.remove_suffix(1);
+            for (const std::string_view candidate : {name, firstThree(name)}) {
+                if (!startsWithNoCase(text, at, candidate))
+                    continue;
+                at += candidate.size();
+                if (stop && candidate.size() == name.size() && at < text.size() &&
+                    text[at] == '.' && !startsWithNoCase(text, at, rs.dateSeparator))
+                    ++at;
+                return static_cast<int>(m) + 1;
             }
         }
         return std::nullopt;
+    }
+    // Whether a date of `count` numbers ends here. More digits glued to it mean it was not read
+    // whole. A date without its year must be all there is (a time may follow where one is
+    // read), or a year the reader stumbled over would silently become the current one.
+    bool dateEndsHere(int count, bool timeFollows) {
+        if (count == 2 && !timeFollows) {
+            skipBlanks();
+            return at == text.size();
+        }
+        if (at == text.size() || text[at] == ' ')
+            return true;
+        return count == 3 && (text[at] < '0' || text[at] > '9');
     }
 };
 
@@ -80,7 +100,7 @@ Order orderOf(std::string_view shortDateFormat) {
     return Order::MDY;
 }
 
-std::optional<std::int64_t> readDate(Reader& r, int currentYear) {
+std::optional<std::int64_t> readDate(Reader& r, int currentYear, bool withTime) {
     std::array<int, 3> n{};
     int count = 0;
     for (; count < 3; ++count) {
@@ -96,7 +116,7 @@ std::optional<std::int64_t> readDate(Reader& r, int currentYear) {
             return std::nullopt;
         n[static_cast<std::size_t>(count)] = *number;
     }
-    if (count < 2)
+    if (count < 2 || !r.dateEndsHere(count, withTime))
         return std::nullopt;
     const Order order = orderOf(r.rs.shortDateFormat);
     int year = currentYear;
@@ -154,7 +174,7 @@ std::optional<double> readTime(Reader& r) {
 TDateTime ParsePastedDate(std::string_view text, const RegionalSettings& rs, int currentYear,
                           bool withTime) {
     Reader r{text, rs};
-    const auto day = readDate(r, currentYear);
+    const auto day = readDate(r, currentYear, withTime);
     if (!day)
         return 0;
     if (!withTime)

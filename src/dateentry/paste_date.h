@@ -13,7 +13,8 @@
 namespace vz {
 
 // The value read, or 0 when the text does not read. With withTime the time of day must follow
-// and the whole text must be used; without it anything after the date is ignored.
+// and the whole text must be used; without it anything after a date with its year (and a
+// blank) is ignored, while a date of two numbers must be the whole text.
 TDateTime ParsePastedDate(std::string_view text, const RegionalSettings& rs, int currentYear,
                           bool withTime);
 

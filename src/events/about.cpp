@@ -2,6 +2,7 @@
 
 #include "events/contact.h"
 #include "platform/messages.h"
+#include "platform/screen_centre.h"
 #include "platform/webpage.h"
 #include "widgets/effectcolor.h"
 #include "widgets/effectpaint.h"
@@ -13,7 +14,6 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 
 namespace vz {
 
@@ -152,13 +152,17 @@ TfrmAbout::TfrmAbout(QWidget* owner) : QDialog(owner) {
     ProductName = makeLabel(Panel1, ProductLine, {16, 13, 353, 13, centred, false, black});
     lblFree = makeLabel(Panel1, FreewareLine, {16, 31, 353, 13, centred, false, NavyText});
     Label4 = makeLabel(Panel1, ComplimentsLine, {16, 56, 353, 13, centred, false, NavyText});
-    // The address lines' boxes were laid out around the designed texts so that each line sits
-    // centred in the panel; with other details and font metrics, centring the text in its box
-    // keeps that look.
-    lblMaker =
-        makeLabel(Panel1, text(contact::MakerName), {123, 78, 142, 13, centred, false, black});
-    Comments = makeLabel(Panel1, text(contact::PostalBox), {141, 96, 89, 13, centred, true, black});
-    Label1 = makeLabel(Panel1, text(contact::TownLine), {97, 114, 184, 13, centred, true, black});
+    // The address lines are centred on the panel like the lines above and below them, so that
+    // they read as one block whatever the contact details and the font's widths.
+    const LabelDesign addressLine{16, 0, 353, 13, centred, false, black};
+    const auto lineAt = [&](int top) {
+        LabelDesign design = addressLine;
+        design.top = top;
+        return design;
+    };
+    lblMaker = makeLabel(Panel1, text(contact::MakerName), lineAt(78));
+    Comments = makeLabel(Panel1, text(contact::PostalBox), lineAt(96));
+    Label1 = makeLabel(Panel1, text(contact::TownLine), lineAt(114));
     Label2 = makeLabel(Panel1, text(contact::Telephone) + VoiceSuffix,
                        {135, 152, 114, 13, centred, true, black});
     Label3 = makeLabel(Panel1, text(contact::Fax) + FaxSuffix,
@@ -176,10 +180,7 @@ TfrmAbout::TfrmAbout(QWidget* owner) : QDialog(owner) {
     Timer1.setInterval(MarqueeDelayMs);
     connect(&Timer1, &QTimer::timeout, this, [this] { guarded([this] { Timer1Timer(); }); });
 
-    // Centred on the screen rather than over the owner; moving now also keeps the dialog from
-    // re-centring itself over the owner when it is shown.
-    if (const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this, owner);
 }
 
 int TfrmAbout::execute(QWidget* owner, QTimer* heldTimer) {
@@ -216,11 +217,14 @@ void TfrmAbout::Timer1Timer() {
 }
 
 void TfrmAbout::btWebClick() {
-    guarded([this] {
-        if (!openWebPage(text(contact::HomePageAddress)))
-            ShowError(this, BrowserFailed);
+    // The box waits for the opener's word so that a failure is reported over it; then it closes
+    // either way. A second press meanwhile would start a second browser.
+    btWeb->setEnabled(false);
+    openWebPage(text(contact::HomePageAddress), this, [this](bool opened) {
+        if (!opened)
+            guarded([this] { ShowError(this, BrowserFailed); });
+        accept();
     });
-    accept();
 }
 
 void TfrmAbout::paintEvent(QPaintEvent*) {

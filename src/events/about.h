@@ -53,8 +53,6 @@ private:
     void FormShow();
     void Timer1Timer();
     void btWebClick();
-
-    bool m_placed = false;
 };
 
 } // namespace vz

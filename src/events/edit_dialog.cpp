@@ -3,10 +3,12 @@
 #include "dateentry/dp_datetime_picker.h"
 #include "engine/clock.h"
 #include "platform/messages.h"
+#include "platform/screen_centre.h"
 #include "timeentry/controller.h"
 #include "timeentry/picture_field.h"
 #include "timeentry/simple_field.h"
 #include "timeentry/time_popup.h"
+#include "widgets/effectpaint.h"
 #include "widgets/spin_fourway.h"
 
 #include <QIcon>
@@ -28,7 +30,6 @@ namespace {
 const QString Caption = QStringLiteral("Add/Edit description, date and time");
 const QString BlankDescription = QStringLiteral("The description cannot be blank.");
 const QString BlankDate = QStringLiteral("The date cannot be blank.");
-const QString InvalidTime = QStringLiteral("Value is not a valid time");
 const QString PopupHint = QStringLiteral("Popup time");
 const char* const HelpLines[] = {
     "Enter a date that is in the past or future.  Past dates will ",
@@ -48,11 +49,7 @@ constexpr int ClientHeight = 361;
 constexpr int DescriptionLength = 40;
 constexpr int DateEpoch = 1950;
 
-QFont dialogFont(int pixels) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(pixels);
-    return font;
-}
+const QString DialogFontFamily = QStringLiteral("MS Sans Serif");
 
 // The clock button takes no focus, so the time field opens the time bar from the keyboard with
 // the keys that drop down the date field's calendar.
@@ -112,7 +109,7 @@ TfrmEdit::TfrmEdit(QWidget* owner) : QDialog(owner) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(ClientWidth, ClientHeight);
-    setFont(dialogFont(13));
+    setFont(designFont(DialogFontFamily, -13));
     QPalette black = palette();
     black.setColor(QPalette::WindowText, Qt::black);
     setPalette(black);
@@ -134,6 +131,7 @@ TfrmEdit::TfrmEdit(QWidget* owner) : QDialog(owner) {
 
     edDate = new TdpDBDateTimePicker(this);
     edDate->setEpoch(DateEpoch);
+    edDate->calendarAttributes().Font = designFont(DialogFontFamily, -11);
     edDate->setGeometry(104, 56, 129, 24);
     Label2->setBuddy(edDate);
 
@@ -177,12 +175,12 @@ TfrmEdit::TfrmEdit(QWidget* owner) : QDialog(owner) {
 
     btOK = new QPushButton(QStringLiteral("OK"), this);
     btOK->setGeometry(184, 328, 75, 25);
-    btOK->setFont(dialogFont(11));
+    btOK->setFont(designFont(DialogFontFamily, -11));
     btOK->setDefault(true);
     connect(btOK, &QPushButton::clicked, this, &TfrmEdit::btOKClick);
     btCancel = new QPushButton(QStringLiteral("Cancel"), this);
     btCancel->setGeometry(272, 328, 75, 25);
-    btCancel->setFont(dialogFont(11));
+    btCancel->setFont(designFont(DialogFontFamily, -11));
     connect(btCancel, &QPushButton::clicked, this, &QDialog::reject);
     VzController1->setBtnCancel(btCancel);
 
@@ -192,6 +190,7 @@ TfrmEdit::TfrmEdit(QWidget* owner) : QDialog(owner) {
     setTabOrder(btOK, btCancel);
     FormCreate();
     edName->setFocus();
+    centreOnScreen(this, owner);
 }
 
 TfrmEdit::~TfrmEdit() = default;
@@ -216,11 +215,8 @@ void TfrmEdit::btOKClick() {
         edDate->setFocus();
         return;
     }
-    if (edTime->validationCode() != 0) {
-        ShowError(this, InvalidTime);
-        edTime->setFocus();
+    if (!timeFieldAccepted(this, edTime))
         return;
-    }
     accept();
 }
 

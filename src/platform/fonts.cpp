@@ -6,9 +6,12 @@
 namespace vz {
 
 void installFontSubstitutions() {
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                                QStringLiteral("DejaVu Sans")});
+    // The dialogs' "System" face is a plain sans serif like "MS Sans Serif"; unmapped, it
+    // would fall to whatever the font configuration picks for an unknown name.
+    for (const QString& sansFace : {QStringLiteral("MS Sans Serif"), QStringLiteral("System")})
+        QFont::insertSubstitutions(sansFace,
+                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                                    QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(
         QStringLiteral("Times New Roman"),
         {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});

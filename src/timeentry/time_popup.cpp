@@ -3,8 +3,11 @@
 #include "engine/clock.h"
 #include "engine/datetext.h"
 #include "engine/regional.h"
+#include "platform/messages.h"
+#include "platform/screen_centre.h"
 #include "timeentry/controller.h"
 #include "timeentry/picture_field.h"
+#include "widgets/effectpaint.h"
 #include "widgets/spin_fourway.h"
 
 #include <QKeyEvent>
@@ -24,6 +27,9 @@ namespace {
 const QString Caption = QStringLiteral("Time Entry");
 const QString BarHint = QStringLiteral("Click to select time");
 const QString NowPrefix = QStringLiteral("It is now ");
+const QString InvalidTime = QStringLiteral("Value is not a valid time");
+const QString DialogFontFamily = QStringLiteral("System");
+const QString ButtonFontFamily = QStringLiteral("MS Sans Serif");
 
 constexpr int ClientWidth = 512;
 constexpr int ClientHeight = 125;
@@ -159,8 +165,19 @@ void TimeBarImage::mouseReleaseEvent(QMouseEvent*) {
 }
 
 void TimeBarImage::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The upper marker takes no mouse input, so its double click is no OK either.
+    if (onUpperMarker(event->position().toPoint()))
+        return;
     mousePressEvent(event);
     emit doubleClicked();
+}
+
+bool timeFieldAccepted(QWidget* dialog, TVzPictureField* field) {
+    if (field->validationCode() == 0)
+        return true;
+    ShowError(dialog, InvalidTime);
+    field->setFocus();
+    return false;
 }
 
 TfrmTimePopup::TfrmTimePopup(QWidget* owner) : QDialog(owner) {
@@ -168,10 +185,7 @@ TfrmTimePopup::TfrmTimePopup(QWidget* owner) : QDialog(owner) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(ClientWidth, ClientHeight);
-    QFont system(QStringLiteral("MS Sans Serif"));
-    system.setPixelSize(13);
-    system.setBold(true);
-    setFont(system);
+    setFont(designFont(DialogFontFamily, -13));
 
     VzController1 = new TVzController(this);
     Image1 = new TimeBarImage(this);
@@ -207,8 +221,7 @@ TfrmTimePopup::TfrmTimePopup(QWidget* owner) : QDialog(owner) {
     VzFourWaySpinner1->setDelta(1.0);
     VzFourWaySpinner1->setFocusedControl(vzTime);
 
-    QFont buttonFont(QStringLiteral("MS Sans Serif"));
-    buttonFont.setPixelSize(11);
+    const QFont buttonFont = designFont(ButtonFontFamily, -11);
     btOK = new QPushButton(QStringLiteral("OK"), this);
     btOK->setGeometry(320, 91, 89, 28);
     btOK->setFont(buttonFont);
@@ -218,6 +231,8 @@ TfrmTimePopup::TfrmTimePopup(QWidget* owner) : QDialog(owner) {
     btCancel->setGeometry(416, 91, 89, 28);
     btCancel->setFont(buttonFont);
     connect(btCancel, &QPushButton::clicked, this, &QDialog::reject);
+    // Leaving an unfinished time for Cancel must not be refused: Cancel discards it anyway.
+    VzController1->setBtnCancel(btCancel);
 
     // The form sees every key before the focused control does.
     for (QWidget* w : {static_cast<QWidget*>(vzTime), static_cast<QWidget*>(btOK),
@@ -225,6 +240,14 @@ TfrmTimePopup::TfrmTimePopup(QWidget* owner) : QDialog(owner) {
         w->installEventFilter(this);
     vzTime->setFocus();
     Timer1.start(TickInterval, this);
+    centreOnScreen(this, owner);
+}
+
+void TfrmTimePopup::btOKClick() {
+    // Enter does not leave the field, so it is checked here; an unreadable time would otherwise
+    // come back as 12:00 AM.
+    if (timeFieldAccepted(this, vzTime))
+        accept();
 }
 
 TfrmTimePopup::~TfrmTimePopup() = default;

@@ -48,6 +48,10 @@ private:
     int m_column = TimeBarFirstColumn;
 };
 
+// Whether the dialog may take the field's time. When the field holds no valid time the user is
+// told "Value is not a valid time" and the focus goes back to the field.
+bool timeFieldAccepted(QWidget* dialog, TVzPictureField* field);
+
 class TfrmTimePopup : public QDialog {
     Q_OBJECT
 public:
@@ -73,7 +77,7 @@ private:
     bool FormKeyDown(int key);
     void Image1MouseDown(int column);
     void Image1MouseMove(int column);
-    void btOKClick() { accept(); }
+    void btOKClick();
     void sbNowClick();
     void vzTimeChange();
     void drawPointer(int x, bool setTime);

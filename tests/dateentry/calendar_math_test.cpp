@@ -65,6 +65,37 @@ TEST(CalendarMath, SixWeeksStartOnTheFirstDayOfTheWeek) {
     EXPECT_EQ(mondayBasedFirstDay(rs), 0);
 }
 
+TEST(CalendarMath, GridCellsShowTheDayOfTheirMonth) {
+    struct Case {
+        int year, month;
+        std::int64_t day;
+        int expected;
+    } cases[] = {
+        {2026, 3, dn(2026, 2, 27), 27},
+        {2026, 3, dn(2026, 3, 1), 1},
+        {2026, 3, dn(2026, 3, 31), 31},
+        {2026, 3, dn(2026, 4, 11), 11},
+        {2004, 3, dn(2004, 2, 29), 29},
+        // The weeks around the calendar's ends reach past it.
+        {9999, 12, dn(9999, 12, 31), 31},
+        {9999, 12, dn(9999, 12, 31) + 1, 1},
+        {9999, 12, dn(9999, 12, 31) + 9, 9},
+        {1, 1, dn(1, 1, 1), 1},
+        {1, 1, dn(1, 1, 1) - 1, 31},
+        {1, 1, dn(1, 1, 1) - 6, 26},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(gridCellDay(c.day, monthSpan(c.year, c.month)), c.expected)
+            << c.year << "-" << c.month << " cell " << c.day;
+    // Every trailing cell of December 9999 counts on from 1.
+    const MonthSpan last = monthSpan(9999, 12);
+    const std::int64_t first = firstGridDay(9999, 12, 6);
+    int next = 1;
+    for (std::int64_t d = last.last + 1; d < first + GridDays; ++d)
+        EXPECT_EQ(gridCellDay(d, last), next++);
+    EXPECT_GT(next, 1);
+}
+
 TEST(CalendarMenus, MonthMenuChecksTheMonthAndDisablesMonthsBeyondLimits) {
     const RegionalSettings rs;
     const auto items = monthMenu(rs, 2000, 3, 31, DateLimits{dn(2000, 2, 15), dn(2000, 11, 20)});

@@ -326,6 +326,17 @@ TEST_F(UsField, EmptyFieldStartsFromToday) {
     EXPECT_EQ(f.text(), "");
     press(f, FieldKey::Up); // the day element is still current
     EXPECT_EQ(f.value(), day(2026, 3, 15));
+
+    // Shift+Home and Shift+End only select: an empty field stays empty. Without Shift they
+    // start from today like the arrows.
+    for (const FieldKey::Code code : {FieldKey::Home, FieldKey::End}) {
+        f.setValue(0);
+        press(f, code, true);
+        EXPECT_EQ(f.text(), "");
+        EXPECT_EQ(f.value(), 0);
+        press(f, code);
+        EXPECT_NE(f.text(), "");
+    }
 }
 
 TEST_F(UsField, BackspaceEmptiesOnlyWhenAllIsSelected) {
@@ -453,6 +464,11 @@ TEST(ParsePastedDate, ReadsByTheShortFormatsOrder) {
     const RegionalSettings us = usDefaults();
     const RegionalSettings de = withDates("dd.MM.yyyy", ".");
     const RegionalSettings iso = withDates("yyyy-MM-dd", "-");
+    RegionalSettings deNames = de;
+    deNames.shortMonthNames = {"Jan.", "Feb.", "März",  "Apr.", "Mai",  "Juni",
+                               "Juli", "Aug.", "Sept.", "Okt.", "Nov.", "Dez."};
+    RegionalSettings slashNames = deNames;
+    slashNames.dateSeparator = "/";
     struct Case {
         const RegionalSettings* rs;
         const char* text;
@@ -477,6 +493,23 @@ TEST(ParsePastedDate, ReadsByTheShortFormatsOrder) {
         {&de, "24.12", false, day(2026, 12, 24)},
         {&iso, "2004-03-05", false, day(2004, 3, 5)},
         {&iso, "3-5", false, day(2026, 3, 5)},
+        // Short names with a full stop, which is also the separator here.
+        {&deNames, "24.Dez.1999", false, day(1999, 12, 24)},
+        {&deNames, "5.Okt.2004", false, day(2004, 10, 5)},
+        {&deNames, "3.Mai.2004", false, day(2004, 5, 3)},
+        {&deNames, "5.okt.2004 18:30", true, encodeDateTime(2004, 10, 5, 18, 30, 0, 0)},
+        {&deNames, "1.Juni.2004", false, day(2004, 6, 1)},
+        {&deNames, "1.Jun.2004", false, day(2004, 6, 1)},
+        {&deNames, "24.Dez", false, day(2026, 12, 24)},
+        {&slashNames, "24/Dez./1999", false, day(1999, 12, 24)},
+        {&slashNames, "24/Dez/1999", false, day(1999, 12, 24)},
+        // Never completed with the current year when the text goes on.
+        {&deNames, "24.Dez1999", false, 0},
+        {&deNames, "24.Dez 1999", false, 0},
+        {&us, "12/25 1999", false, 0},
+        {&us, "12/25x", false, 0},
+        {&us, "1/2/20001", false, 0},
+        {&iso, "2004-03-05T10:00", false, day(2004, 3, 5)},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ParsePastedDate(c.text, *c.rs, 2026, c.withTime), c.expected) << c.text;

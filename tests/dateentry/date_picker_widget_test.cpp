@@ -1,3 +1,4 @@
+#include "dateentry/calendar_popup_menu.h"
 #include "dateentry/dp_datetime_picker.h"
 #include "dateentry/dropdown_watcher.h"
 #include "engine/clock.h"
@@ -6,10 +7,12 @@
 #include "support/recorded_messages.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QDir>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyleOptionMenuItem>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -153,10 +156,45 @@ TEST_F(DateForm, EmptyFieldOpensOnToday) {
     key(Qt::Key_Home, Qt::ShiftModifier);
     key(Qt::Key_Delete);
     EXPECT_EQ(shown(), "");
+    // Shift+Home and Shift+End select, they fill nothing in.
+    key(Qt::Key_End, Qt::ShiftModifier);
+    key(Qt::Key_Home, Qt::ShiftModifier);
+    EXPECT_EQ(shown(), "");
+    EXPECT_EQ(edDate->value(), 0);
     openCalendar();
     EXPECT_EQ(shown(), "4/16/97");
     key(Qt::Key_Escape); // back to empty
     EXPECT_EQ(shown(), "");
+}
+
+// Two grabs a blink apart: alike while no caret is drawn, different while one blinks.
+bool caretBlinks(QWidget* field) {
+    const QImage before = field->grab().toImage();
+    QTest::qWait(QApplication::cursorFlashTime() / 2 + 100);
+    return field->grab().toImage() != before;
+}
+
+TEST_F(DateForm, TheCaretShowsOnlyBehindPendingDigitsOrInAnEmptyField) {
+    // Focus entry with text: the selection shows where the keys go, no caret.
+    EXPECT_FALSE(edDate->caretShown());
+    EXPECT_FALSE(caretBlinks(edDate));
+    typeText("1");
+    EXPECT_TRUE(edDate->caretShown());
+    EXPECT_TRUE(caretBlinks(edDate)); // the grabs can tell a caret
+    key(Qt::Key_Right);               // the digit is taken
+    EXPECT_FALSE(edDate->caretShown());
+    key(Qt::Key_Home, Qt::ShiftModifier);
+    key(Qt::Key_Delete);
+    EXPECT_EQ(shown(), "");
+    EXPECT_TRUE(edDate->caretShown());
+    // Dropped down, the calendar has the keys.
+    openCalendar();
+    EXPECT_FALSE(edDate->caretShown());
+    EXPECT_FALSE(caretBlinks(edDate));
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(edDate->isDroppedDown());
+    EXPECT_EQ(shown(), "");
+    EXPECT_TRUE(edDate->caretShown());
 }
 
 TEST_F(DateForm, ClicksOnTheCalendar) {
@@ -240,6 +278,12 @@ TEST_F(DateForm, TitleMenusChooseMonthAndYear) {
     whileMenuIsUp([](TCalendarPopupMenu* menu) {
         ASSERT_EQ(menu->items().size(), 12u);
         EXPECT_TRUE(menu->items()[3].checked); // April
+        // With a check mark, not the round bullet of exclusive choices.
+        const QStyleOptionMenuItem april = calendarMenuItemOption(menu, menu->items()[3], false);
+        EXPECT_TRUE(april.checked);
+        EXPECT_EQ(april.checkType, QStyleOptionMenuItem::NonExclusive);
+        EXPECT_EQ(calendarMenuItemOption(menu, menu->items()[4], false).checkType,
+                  QStyleOptionMenuItem::NotCheckable); // no empty boxes beside the others
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->itemRect(indexOf(menu, "June")).center());
     });
     QTest::mouseClick(calendar(), Qt::LeftButton, {}, centreOf(l.titleMonth));
@@ -310,6 +354,28 @@ protected:
 
 TEST_F(DateShots, EnglishUnitedStates) {
     shoot("en_US");
+}
+
+TEST_F(DateForm, GermanMonthNamesPasteToTheirYear) {
+    processSettings() = regionalSettingsFromLocale(QLocale(QLocale::German, QLocale::Germany));
+    fix2000(processSettings());
+    edDate->clearFocus();
+    edDate->setFocus(Qt::TabFocusReason);
+    const struct {
+        const char* pasted;
+        const char* shown;
+    } cases[] = {
+        {"24.Dez.1999", "24.12.1999"},
+        {"5.Okt.2004", "05.10.2004"},
+        {"3.Mai.2004", "03.05.2004"},
+        {"24.Dez1999", "03.05.2004"}, // not read whole: the value stays
+    };
+    for (const auto& c : cases) {
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(c.pasted));
+        key(Qt::Key_Insert, Qt::ShiftModifier);
+        EXPECT_EQ(shown(), QString::fromUtf8(c.shown)) << c.pasted;
+    }
+    processSettings() = usDefaults();
 }
 
 TEST_F(DateShots, German) {

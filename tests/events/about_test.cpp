@@ -8,9 +8,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -151,6 +153,100 @@ TEST_F(About, ShowsTheContactDetailsAndTheHomePageInTheMarquee) {
                 << label->text().toStdString();
         box.accept();
     });
+}
+
+TEST_F(About, AddressLinesReadAsOneBlockCentredOnThePanel) {
+    openBox([](TfrmAbout& box) {
+        const int axis = box.Panel1->width() / 2;
+        // Where each line's text is centred, in panel coordinates.
+        const auto textCentre = [](QLabel* label) {
+            const int width = label->fontMetrics().horizontalAdvance(label->text());
+            const int left = label->x() + (label->width() - width) / 2;
+            return left + width / 2;
+        };
+        for (QLabel* label : {box.ProductName, box.lblMaker, box.Comments, box.Label1, box.Label2,
+                              box.Label3, box.Label5}) {
+            EXPECT_TRUE(label->alignment() & Qt::AlignHCenter) << label->text().toStdString();
+            EXPECT_LE(std::abs(textCentre(label) - axis), 1) << label->text().toStdString();
+        }
+        box.accept();
+    });
+}
+
+// A stand-in for the desktop's opener, first on the PATH, that ends with a given status or
+// keeps running as an opener does that waits for its browser.
+class AboutWithOpener : public About {
+protected:
+    void SetUp() override {
+        About::SetUp();
+        setWebPageOpener({});
+        ASSERT_TRUE(folder.isValid());
+        savedPath = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(folder.path()) + ":" + savedPath);
+    }
+    void TearDown() override {
+        qputenv("PATH", savedPath);
+        About::TearDown();
+    }
+    void writeOpener(const QByteArray& body) {
+        QFile script(folder.filePath(QStringLiteral("xdg-open")));
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\necho \"$1\" >> \"" + QFile::encodeName(folder.path()) +
+                     "/asked\"\n" + body + "\n");
+        script.close();
+        script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+    }
+    QString asked() {
+        QFile file(folder.filePath(QStringLiteral("asked")));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed()
+                                              : QString();
+    }
+
+    QTemporaryDir folder;
+    QByteArray savedPath;
+};
+
+TEST_F(AboutWithOpener, TheOpenersExitStatusDecidesTheReport) {
+    struct Case {
+        const char* opener;
+        bool reported;
+    } cases[] = {
+        {"exit 0", false},
+        {"exit 4", true},
+        {"kill -9 $$", true},
+        {"sleep 3", false}, // still busy after the grace period: taken as started
+    };
+    for (const Case& c : cases) {
+        writeOpener(c.opener);
+        QFile::remove(folder.filePath(QStringLiteral("asked")));
+        test::RecordedMessages::current().entries.clear();
+        QElapsedTimer clock;
+        clock.start();
+        const int result =
+            openBox([](TfrmAbout& box) { QTest::mouseClick(box.btWeb, Qt::LeftButton); });
+        EXPECT_EQ(result, QDialog::Accepted) << c.opener;
+        EXPECT_LT(clock.elapsed(), WebOpenerGraceMs + 1500) << c.opener;
+        EXPECT_EQ(asked(), QStringLiteral("http://www.velmora.example/")) << c.opener;
+        const QStringList expected =
+            c.reported
+                ? QStringList{QStringLiteral("error: Couldn't open web browser for home page")}
+                : QStringList{};
+        EXPECT_EQ(test::RecordedMessages::current().entries, expected) << c.opener;
+    }
+    // The busy opener ends in its own time; it was never the box's to stop.
+    QTest::qWait(2000);
+    EXPECT_TRUE(test::RecordedMessages::current().entries.isEmpty());
+}
+
+TEST_F(AboutWithOpener, ClosingTheBoxWhileTheOpenerRunsIsSafe) {
+    writeOpener("sleep 0.5; exit 1");
+    openBox([](TfrmAbout& box) {
+        QTest::mouseClick(box.btWeb, Qt::LeftButton);
+        EXPECT_FALSE(box.btWeb->isEnabled()); // one browser per press
+        box.reject();
+    });
+    QTest::qWait(1000); // the opener's failure arrives after the box is gone
+    EXPECT_TRUE(test::RecordedMessages::current().entries.isEmpty());
 }
 
 // With VZ_ABOUT_SHOTS set to a folder, saves the box as it looks 0.3 s and 2 s after opening.
