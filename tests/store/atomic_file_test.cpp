@@ -110,9 +110,9 @@ TEST_F(AtomicFile, LeftoversOfInterruptedSavesAreRemovedAndNothingElse) {
     EXPECT_EQ(removeSaveLeftovers(folder.path(), "zadud2.ini", std::chrono::seconds(60)), 2);
     EXPECT_FALSE(folder.exists(".zadud2.ini.0123456789abcdef"));
     EXPECT_FALSE(folder.exists(".zadud2.ini.fedcba9876543210"));
-    for (const char* name : {"zadud2.ini", ".zadud2.ini.0123456789abcdeX", ".zadud2.ini.bak",
-                             "zadud.ini", ".zadud2.ini.1111111111111111",
-                             ".zadud2.ini.2222222222222222"})
+    for (const char* name :
+         {"zadud2.ini", ".zadud2.ini.0123456789abcdeX", ".zadud2.ini.bak", "zadud.ini",
+          ".zadud2.ini.1111111111111111", ".zadud2.ini.2222222222222222"})
         EXPECT_TRUE(folder.exists(name)) << name;
     EXPECT_EQ(folder.read("zadud2.ini"), "the store");
     EXPECT_EQ(removeSaveLeftovers(folder / "gone", "zadud2.ini", std::chrono::seconds(0)), 0);

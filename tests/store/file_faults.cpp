@@ -16,8 +16,7 @@ FileFaults& fileFaults() {
 
 namespace {
 
-template <typename F>
-F real(const char* name) {
+template <typename F> F real(const char* name) {
     return reinterpret_cast<F>(::dlsym(RTLD_NEXT, name));
 }
 

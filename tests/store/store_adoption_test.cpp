@@ -51,8 +51,8 @@ TEST_F(StoreAdoption, TheStoresBesideTheProgramAreCopiedOnceAndOnlyRead) {
     const Files before = filesOf(program.path());
 
     EXPECT_EQ(adoptStores(program.path(), data()), Adoption::Adopted);
-    EXPECT_EQ(filesOf(data()), (Files{{"zadud2.ini", std::string(Store)},
-                                      {"zadud.ini", std::string(OldStore)}}));
+    EXPECT_EQ(filesOf(data()),
+              (Files{{"zadud2.ini", std::string(Store)}, {"zadud.ini", std::string(OldStore)}}));
     // From now on the data folder's store is the one: its changes are not overwritten again.
     writeGrid(data(), EventGrid{}, 120, usDefaults(), 2026);
     const Files changed = filesOf(data());

@@ -56,10 +56,11 @@ TEST(StoreText, ByteOrderMarksAreDroppedOnlyAtTheStart) {
 }
 
 TEST(StoreText, BytesThatAreNotUtf8AreReadAsWindows1252) {
-    for (const auto& [bytes, utf8] : std::initializer_list<std::pair<std::string_view, std::string_view>>{
+    for (const auto& [bytes, utf8] :
+         std::initializer_list<std::pair<std::string_view, std::string_view>>{
              {"Caf\xE9", "Caf\xC3\xA9"},
-             {"\x80", "\xE2\x82\xAC"},                                   // euro sign
-             {"\x8A\x9F", "\xC5\xA0\xC5\xB8"},                           // Š Ÿ
+             {"\x80", "\xE2\x82\xAC"},                                             // euro sign
+             {"\x8A\x9F", "\xC5\xA0\xC5\xB8"},                                     // Š Ÿ
              {"\x81\x8D\x8F\x90\x9D", "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D"}, // undefined
              {"\xA0\xFF", "\xC2\xA0\xC3\xBF"},
              // One invalid byte makes the whole text Windows-1252, valid pairs included.
@@ -70,7 +71,9 @@ TEST(StoreText, BytesThatAreNotUtf8AreReadAsWindows1252) {
         EXPECT_TRUE(isValidUtf8(utf8));
     }
     EXPECT_EQ(toValidUtf8("Caf\xC3\xA9"), "Caf\xC3\xA9");
-    EXPECT_EQ(decodeStoreText("\xEF\xBB\xBF" "Caf\xE9"), "Caf\xC3\xA9");
+    EXPECT_EQ(decodeStoreText("\xEF\xBB\xBF"
+                              "Caf\xE9"),
+              "Caf\xC3\xA9");
 }
 
 TEST(StoreText, PrefixCountsCodePoints) {
