@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <iterator>
 #include <string>
 
 namespace {
@@ -57,18 +56,32 @@ void check(bool condition) {
         std::abort();
 }
 
-void checkDateReadsBack(const std::string& text, std::uint8_t choice, int year) {
-    vz::RegionalSettings rs = vz::usDefaults();
-    const DateSettings& real = RealDateSettings[choice % std::size(RealDateSettings)];
-    rs.shortDateFormat = real.pattern;
-    rs.dateSeparator = real.separator;
-    vz::fix2000(rs);
-    vz::TDateTime date = 0;
-    if (!vz::tryStrToDate(text, rs, year, date))
-        return;
-    vz::TDateTime again = -1;
-    check(vz::tryStrToDate(vz::dateToStr(date, rs), rs, year, again));
-    check(again == date);
+// Three numbers from the input's first bytes joined by the separator, the way a user types a
+// date: random bytes alone seldom make a text any pattern reads.
+std::string typedDate(const std::uint8_t* data, std::size_t size, const char* separator) {
+    const auto byte = [&](std::size_t i) {
+        return i < size ? data[i] : std::uint8_t{0};
+    };
+    return std::to_string(byte(0) % 40) + separator + std::to_string(byte(1) % 40) + separator +
+           std::to_string((byte(2) << 8 | byte(3)) % 10000);
+}
+
+void checkDatesReadBack(const std::string& text, const std::uint8_t* data, std::size_t size,
+                        int year) {
+    for (const DateSettings& real : RealDateSettings) {
+        vz::RegionalSettings rs = vz::usDefaults();
+        rs.shortDateFormat = real.pattern;
+        rs.dateSeparator = real.separator;
+        vz::fix2000(rs);
+        for (const std::string& candidate : {text, typedDate(data, size, real.separator)}) {
+            vz::TDateTime date = 0;
+            if (!vz::tryStrToDate(candidate, rs, year, date))
+                continue;
+            vz::TDateTime again = -1;
+            check(vz::tryStrToDate(vz::dateToStr(date, rs), rs, year, again));
+            check(again == date);
+        }
+    }
 }
 
 } // namespace
@@ -91,7 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(date >= static_cast<double>(vz::MinDayNumber) &&
               date <= static_cast<double>(vz::MaxDayNumber));
     }
-    checkDateReadsBack(text, size > 0 ? data[size - 1] : 0, year);
+    checkDatesReadBack(text, data, size, year);
     double time = 0;
     check(!vz::tryStrToTime(text, rs, time) || (time >= 0 && time < 1));
     (void)vz::formatDateTime(text, value, rs);

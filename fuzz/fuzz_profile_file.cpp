@@ -99,6 +99,11 @@ void checkValue(const std::string& value) {
 // The store's own text functions agree with the reference on any bytes.
 void checkEncoding(std::string_view bytes) {
     check(vz::isValidUtf8(bytes) == referenceIsUtf8(bytes));
+    // Every short run of bytes on its own too: a whole input hardly ever has one fault alone.
+    for (std::size_t at = 0; at < bytes.size(); ++at)
+        for (std::size_t length = 1; length <= 4 && at + length <= bytes.size(); ++length)
+            check(vz::isValidUtf8(bytes.substr(at, length)) ==
+                  referenceIsUtf8(bytes.substr(at, length)));
     check(vz::toValidUtf8(bytes) == referenceToValidUtf8(bytes));
     std::string_view body = bytes;
     while (body.starts_with("\xEF\xBB\xBF"))
