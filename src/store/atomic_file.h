@@ -30,7 +30,8 @@ bool readWholeFile(const std::filesystem::path& path, std::string& bytes);
 // Throws StoreWriteError when the file cannot be replaced: the folder is not writable, the file is
 // read-only, the path names a folder, or the disk is full. The old file is then untouched. A
 // symbolic link is followed, so the file it points to is replaced and the link stays.
-// The folder is flushed after the rename too; a folder that cannot be flushed fails the save.
+// The folder is flushed after the rename too. When only that flush fails, the new file is in
+// place but not surely on the disk, and the save still throws, so the user is not told it is safe.
 void replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 // Whether a file name is that of a temporary file replaceFileAtomically makes for the store
