@@ -60,12 +60,15 @@ bool twelveHourAhead(std::string_view pattern, std::size_t from) {
 }
 
 // Formatting patterns nest (ddddd, c, t, tt); a pattern of the settings that names itself is
-// cut off here instead of recursing without end.
+// cut off here instead of recursing without end. Nesting alone still multiplies: a pattern of a
+// hundred c's that each expand to itself would take hours, so the text is cut off at a length
+// no real pattern comes near.
 constexpr int MaxNesting = 3;
+constexpr std::size_t MaxFormattedLength = 4096;
 
 void formatInto(std::string& out, std::string_view pattern, TDateTime value,
                 const RegionalSettings& rs, int depth) {
-    if (depth > MaxNesting)
+    if (depth > MaxNesting || out.size() > MaxFormattedLength)
         return;
     const DecodedDateTime dt = decodeDateTime(value);
     const int weekday = dayOfWeek(value); // 1 = Sunday

@@ -1,6 +1,9 @@
 #include "platform/store_location.h"
 
 #include "platform/desktop_identity.h"
+#include "store/atomic_file.h"
+#include "store/event_store.h"
+#include "store/store_adoption.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -8,6 +11,18 @@
 #include <QTemporaryFile>
 
 namespace vz {
+
+namespace {
+
+std::filesystem::path fsPath(const QString& folder) {
+    return std::filesystem::path(folder.toStdU16String());
+}
+
+// Long enough for any save to finish, so a second start never takes the temporary file of a save
+// the first one is making.
+constexpr std::chrono::seconds LeftoverAge{60};
+
+} // namespace
 
 bool folderIsWritable(const QString& folder) {
     QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".vorurer-XXXXXX")));
@@ -23,9 +38,19 @@ bool isInstalledCopy(const QString& programFolder) {
 }
 
 QString storeFolder(const QString& programFolder) {
-    if (!isInstalledCopy(programFolder) && folderIsWritable(programFolder))
-        return programFolder;
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QString folder = programFolder;
+    if (isInstalledCopy(programFolder) || !folderIsWritable(programFolder)) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        // Without a copy in the data folder the events beside the program would not show. Where
+        // no copy can be made, they are shown from beside the program, whose file a save then
+        // cannot change: the user is told and nothing is hidden.
+        if (adoptStores(fsPath(programFolder), fsPath(folder)) == Adoption::Failed &&
+            !folderIsWritable(programFolder))
+            folder = programFolder;
+    }
+    for (const std::string_view name : {StoreFileName, OldStoreFileName})
+        removeSaveLeftovers(fsPath(folder), name, LeftoverAge);
+    return folder;
 }
 
 } // namespace vz

@@ -1,6 +1,6 @@
 // Where the event stores live: beside the program while its folder can be written (a program
 // run from its build or unpacked folder), else in the user's data folder for the program (an
-// installed copy). Decided once at start-up.
+// installed copy). Decided once at start-up; the files beside the program are then only read.
 //
 //     QString folder = vz::storeFolder(QCoreApplication::applicationDirPath());
 #pragma once
@@ -17,6 +17,9 @@ bool folderIsWritable(const QString& folder);
 // even where its owner could write it (an installation into ~/.local, or a run as root).
 bool isInstalledCopy(const QString& programFolder);
 
+// The folder whose stores the program uses, chosen once at start-up. Moving to the data folder
+// takes the stores found beside the program along the first time (see adoptStores). Temporary
+// files that interrupted saves left in the chosen folder are removed.
 QString storeFolder(const QString& programFolder);
 
 } // namespace vz

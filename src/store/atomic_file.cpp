@@ -2,6 +2,7 @@
 
 #include "engine/convert_error.h"
 
+#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <random>
@@ -46,12 +47,50 @@ bool readWholeFile(const fs::path& path, std::string& bytes) {
 
 namespace {
 
+constexpr std::size_t SuffixDigits = 16;
+
+// The temporary file of a save: ".<name>.<16 hex digits>", hidden and named after its store.
+fs::path temporaryNameOf(const fs::path& fileName, std::string_view suffix) {
+    fs::path name = ".";
+    name += fileName;
+    name += ".";
+    name += fs::path(std::string(suffix));
+    return name;
+}
+
 std::string uniqueSuffix() {
     std::random_device device;
     std::mt19937_64 rng((static_cast<std::uint64_t>(device()) << 32) ^ device());
-    char text[24];
-    std::snprintf(text, sizeof text, ".%016llx", static_cast<unsigned long long>(rng()));
+    char text[SuffixDigits + 1];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(rng()));
     return text;
+}
+
+bool isSuffix(std::string_view text) {
+    if (text.size() != SuffixDigits)
+        return false;
+    for (const char c : text)
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f')))
+            return false;
+    return true;
+}
+
+// The rename lives in the folder's own data: until that reaches the disk, a power cut may bring
+// the old file back even though the new one was flushed.
+bool syncFolder(const fs::path& folder) {
+#ifdef VZ_HAVE_POSIX_FILES
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    // Some file systems cannot sync a folder at all and say so with EINVAL; there is nothing
+    // more to do on those.
+    const bool ok = ::fsync(fd) == 0 || errno == EINVAL;
+    ::close(fd);
+    return ok;
+#else
+    (void)folder;
+    return true;
+#endif
 }
 
 // Writes and flushes the bytes to a file that must not exist yet.
@@ -104,10 +143,7 @@ void replaceFileAtomically(const fs::path& path, std::string_view bytes) {
     }
 
     const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
-    fs::path temporaryName = ".";
-    temporaryName += target.filename();
-    temporaryName += uniqueSuffix();
-    const fs::path temporary = folder / temporaryName;
+    const fs::path temporary = folder / temporaryNameOf(target.filename(), uniqueSuffix());
     if (!writeNewFile(temporary, bytes)) {
         fs::remove(temporary, ec);
         throw StoreWriteError(path);
@@ -119,6 +155,38 @@ void replaceFileAtomically(const fs::path& path, std::string_view bytes) {
         fs::remove(temporary, ec);
         throw StoreWriteError(path);
     }
+    // The new file is in place, but not yet surely on the disk: reported, so the user saves again
+    // rather than trusting a save that a power cut could undo.
+    if (!syncFolder(folder))
+        throw StoreWriteError(path);
+}
+
+bool isSaveLeftover(const fs::path& fileName, const fs::path& storeFileName) {
+    const std::string name = pathText(fileName);
+    const std::string prefix = pathText(temporaryNameOf(storeFileName, ""));
+    return name.size() > prefix.size() && name.starts_with(prefix) &&
+           isSuffix(std::string_view(name).substr(prefix.size()));
+}
+
+int removeSaveLeftovers(const fs::path& folder, const fs::path& storeFileName,
+                        std::chrono::seconds minimumAge) {
+    int removed = 0;
+    std::error_code ec;
+    const auto now = fs::file_time_type::clock::now();
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const fs::directory_entry& entry = *it;
+        std::error_code entryError;
+        // A link or folder of that name is not something a save made.
+        if (!entry.is_regular_file(entryError) || entry.is_symlink(entryError) ||
+            !isSaveLeftover(entry.path().filename(), storeFileName))
+            continue;
+        const auto written = entry.last_write_time(entryError);
+        if (entryError || now - written < minimumAge)
+            continue;
+        if (fs::remove(entry.path(), entryError))
+            ++removed;
+    }
+    return removed;
 }
 
 } // namespace vz

@@ -5,6 +5,7 @@
 //     vz::replaceFileAtomically(folder / "zadud2.ini", bytes);   // throws vz::StoreWriteError
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -29,6 +30,20 @@ bool readWholeFile(const std::filesystem::path& path, std::string& bytes);
 // Throws StoreWriteError when the file cannot be replaced: the folder is not writable, the file is
 // read-only, the path names a folder, or the disk is full. The old file is then untouched. A
 // symbolic link is followed, so the file it points to is replaced and the link stays.
+// The folder is flushed after the rename too. When only that flush fails, the new file is in
+// place but not surely on the disk, and the save still throws, so the user is not told it is safe.
 void replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// Whether a file name is that of a temporary file replaceFileAtomically makes for the store
+// named `storeFileName` (".zadud2.ini.0123456789abcdef" for "zadud2.ini"), nothing looser.
+bool isSaveLeftover(const std::filesystem::path& fileName,
+                    const std::filesystem::path& storeFileName);
+
+// Removes the temporary files that saves of `storeFileName` interrupted by a crash left in
+// `folder`. Files written less than `minimumAge` ago are spared: they may belong to a save that
+// another start of the program is making right now. Returns how many were removed.
+int removeSaveLeftovers(const std::filesystem::path& folder,
+                        const std::filesystem::path& storeFileName,
+                        std::chrono::seconds minimumAge);
 
 } // namespace vz

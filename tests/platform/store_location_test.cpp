@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -30,6 +31,15 @@ protected:
     }
     QString dataFolder() const {
         return path("data") + QLatin1Char('/') + QCoreApplication::applicationName();
+    }
+    static void write(const QString& file, const QByteArray& bytes) {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+    }
+    static QByteArray read(const QString& file) {
+        QFile in(file);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("(missing)");
     }
     void layDesktopEntry(const QString& prefix) const {
         QFile entry(folder(prefix + "/share/applications") + QLatin1Char('/') +
@@ -84,6 +94,56 @@ TEST_F(StoreLocation, OnlyABinFolderBesideTheDesktopEntryCountsAsInstalled) {
         EXPECT_FALSE(isInstalledCopy(program));
         EXPECT_EQ(storeFolder(program), program);
     }
+}
+
+TEST_F(StoreLocation, MovingToTheDataFolderTakesTheStoresBesideTheProgramAlong) {
+    layDesktopEntry("prefix");
+    const QString program = folder("prefix/bin");
+    const QByteArray store = "[Entry1]\r\nDesc=Beside the program\r\nDate=46364\r\nTime=x\r\n";
+    write(program + "/zadud2.ini", store);
+    write(program + "/zadud.ini", "[Entry1]\r\nDesc=Older\r\n");
+
+    EXPECT_EQ(storeFolder(program), dataFolder());
+    EXPECT_EQ(read(dataFolder() + "/zadud2.ini"), store);
+    EXPECT_EQ(read(dataFolder() + "/zadud.ini"), "[Entry1]\r\nDesc=Older\r\n");
+    EXPECT_EQ(read(program + "/zadud2.ini"), store);
+
+    // Once the data folder holds a store it is the one.
+    write(dataFolder() + "/zadud2.ini", "changed");
+    QFile::remove(dataFolder() + "/zadud.ini");
+    EXPECT_EQ(storeFolder(program), dataFolder());
+    EXPECT_EQ(read(dataFolder() + "/zadud2.ini"), "changed");
+    EXPECT_FALSE(QFileInfo::exists(dataFolder() + "/zadud.ini"));
+}
+
+TEST_F(StoreLocation, WithoutADataFolderTheEventsAreShownFromBesideAReadOnlyProgram) {
+    const QString program = folder("readonly");
+    write(program + "/zadud2.ini", "[Entry1]\r\nDesc=Kept\r\n");
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
+    if (folderIsWritable(program))
+        GTEST_SKIP() << "permission bits do not apply to this user";
+    write(path("file"), "in the way of the data folder");
+    qputenv("XDG_DATA_HOME", path("file").toLocal8Bit());
+    EXPECT_EQ(storeFolder(program), program);
+    EXPECT_EQ(read(program + "/zadud2.ini"), "[Entry1]\r\nDesc=Kept\r\n");
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST_F(StoreLocation, TemporaryFilesOfInterruptedSavesAreRemovedAtStart) {
+    const QString program = folder("unpacked");
+    const QString leftover = program + "/.zadud2.ini.0123456789abcdef";
+    const QString fresh = program + "/.zadud2.ini.fedcba9876543210";
+    const QString foreign = program + "/.zadud2.ini.backup";
+    for (const QString& file : {leftover, fresh, foreign})
+        write(file, "part of a save");
+    for (const QString& file : {leftover, foreign})
+        std::filesystem::last_write_time(file.toStdString(),
+                                         std::filesystem::file_time_type::clock::now() -
+                                             std::chrono::minutes(10));
+    EXPECT_EQ(storeFolder(program), program);
+    EXPECT_FALSE(QFileInfo::exists(leftover));
+    EXPECT_TRUE(QFileInfo::exists(fresh)); // may be a save another start is making
+    EXPECT_TRUE(QFileInfo::exists(foreign));
 }
 
 } // namespace
