@@ -37,6 +37,8 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include <cstdio>
+
 namespace vz {
 
 namespace {
@@ -385,6 +387,7 @@ void TfrmMain::writeGrid() {
     QDir().mkpath(m_storeFolder);
     vz::writeGrid(m_storeFolder.toStdString(), m_grid, Split->Position(), processSettings(),
                   currentYear());
+    m_closeRefused = false;
 }
 
 void TfrmMain::Timer1Timer() {
@@ -618,17 +621,55 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TfrmMain::closeEvent(QCloseEvent* event) {
-    // A store that cannot be written keeps the window open, with its events, after the report.
+QString TfrmMain::saveStore() {
     try {
         writeGrid();
+        return {};
     } catch (const std::exception& e) {
-        event->ignore();
-        showGeneralError(QString::fromUtf8(e.what()));
-        return;
+        return QString::fromUtf8(e.what());
     }
-    guarded([this] { WinPlace1->SavePlacement(); });
+}
+
+void TfrmMain::savePlacement() {
+    try {
+        WinPlace1->SavePlacement();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+    }
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    // A store that cannot be written keeps the window open the first time, with its events, so
+    // the user can mend the folder or copy them out; a second close in a row ends the program
+    // after the same report, so the user is never held in a program that cannot be left.
+    if (const QString failure = saveStore(); !failure.isEmpty()) {
+        showGeneralError(failure);
+        if (!m_closeRefused) {
+            m_closeRefused = true;
+            event->ignore();
+            return;
+        }
+    }
+    savePlacement();
     event->accept();
+}
+
+void TfrmMain::saveForSession() {
+    if (const QString failure = saveStore(); !failure.isEmpty())
+        std::fprintf(stderr, "%s\n", failure.toLocal8Bit().constData());
+    savePlacement();
+}
+
+void TfrmMain::endSession() {
+    if (m_ending)
+        return;
+    m_ending = true;
+    saveForSession();
+    // Also leaves a modal dialog's loop, so an open dialog cannot hold the program.
+    QCoreApplication::exit(0);
+    // A signal handled inside a loop that ran before the main one would otherwise be forgotten
+    // when the main loop starts.
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
 } // namespace vz

@@ -56,6 +56,14 @@ public:
     void writeGrid();
     void readGrid();
 
+    // Ends the program without asking, as a logout or an ending signal wants: saves the store,
+    // then the placement, and leaves every event loop. Nobody may be there to answer a message
+    // box, so a store that cannot be written is reported on the standard error stream.
+    void endSession();
+    // Saves what an ending keeps (the store, then the placement) without ending, for a session
+    // manager that asks before a logout.
+    void saveForSession();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -74,6 +82,9 @@ private:
     void showLabelTexts(const DisplayTexts& texts);
     void setStatus(const QString& text, bool bold);
     int dpi() const;
+    // Saves the store; returns the error's text, empty when it was written.
+    QString saveStore();
+    void savePlacement();
 
     QString m_storeFolder;
     EventGrid m_grid;
@@ -114,6 +125,9 @@ private:
     int statusHold = 0;
     bool doAllBusy = false;
     bool m_shown_once = false;
+    // The last close was refused because the store could not be written; the next one ends.
+    bool m_closeRefused = false;
+    bool m_ending = false;
 };
 
 } // namespace vz

@@ -213,6 +213,59 @@ TEST_F(MainWindowTest, ClosingSavesTheStore) {
     EXPECT_NE(store.find("Last=2"), std::string::npos);
 }
 
+TEST_F(MainWindowTest, ClosingWithAStoreThatCannotBeWrittenKeepsTheWindowOnceThenEnds) {
+    writeStore(BirthdayStore);
+    TfrmMain w(dir.path());
+    w.show();
+    w.btDeleteClick();
+    // The store's name taken by a folder: no save can replace it, whoever runs the test.
+    const QString store = dir.filePath("zadud2.ini");
+    QFile::remove(store);
+    ASSERT_TRUE(QDir().mkdir(store));
+    const QString refusal = "general: Unable to write to " + QDir::toNativeSeparators(store);
+
+    w.close();
+    EXPECT_TRUE(w.isVisible());
+    ASSERT_EQ(messages().size(), 2);
+    EXPECT_EQ(messages().last(), refusal);
+    EXPECT_EQ(w.eventGrid().cells.cell(0, 1), "Holiday");
+
+    w.close();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(messages().size(), 3);
+    EXPECT_EQ(messages().last(), refusal);
+}
+
+TEST_F(MainWindowTest, ASaveBetweenTwoClosesStartsTheCountAgain) {
+    TfrmMain w(dir.path());
+    w.show();
+    const QString store = dir.filePath("zadud2.ini");
+    ASSERT_TRUE(QDir().mkdir(store));
+    w.close();
+    ASSERT_TRUE(w.isVisible());
+    // The folder is mended and a save goes through: the next failure refuses again.
+    ASSERT_TRUE(QDir().rmdir(store));
+    w.writeGrid();
+    ASSERT_TRUE(QFile::remove(store));
+    ASSERT_TRUE(QDir().mkdir(store));
+    w.close();
+    EXPECT_TRUE(w.isVisible());
+    QDir().rmdir(store);
+    w.close();
+    EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(MainWindowTest, ASessionSaveKeepsTheStoreAndTheWindow) {
+    writeStore(BirthdayStore);
+    TfrmMain w(dir.path());
+    w.show();
+    w.btDeleteClick();
+    w.saveForSession();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(readStore().find("Birthday"), std::string::npos);
+    EXPECT_NE(readStore().find("Desc=Holiday"), std::string::npos);
+}
+
 TEST_F(MainWindowTest, TickingDoesNotGrowMemory) {
     writeStore(BirthdayStore);
     TfrmMain w(dir.path());
