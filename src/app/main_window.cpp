@@ -375,6 +375,7 @@ void TfrmMain::setStatus(const QString& text, bool bold) {
 void TfrmMain::readGrid() {
     int position = Split->Position();
     vz::readGrid(m_storeFolder.toStdString(), m_grid, position, processSettings());
+    m_storeWatch.remember(storePath(m_storeFolder.toStdString()), processSettings());
     Split->setPosition(position);
     m_model->gridChanged();
     setTopRow(m_grid.topRow);
@@ -382,11 +383,22 @@ void TfrmMain::readGrid() {
 }
 
 void TfrmMain::writeGrid() {
+    const std::filesystem::path folder = m_storeFolder.toStdString();
+    // Events another program put into the file since we read it join the list before our save
+    // replaces the file, so they are kept (and shown) rather than overwritten.
+    if (m_storeWatch.takeInOutsideChanges(storePath(folder), m_grid, processSettings()) > 0) {
+        const int blank = findFirstBlankRow(m_grid);
+        const int last = blank < 0 ? LastEventRow : blank - 1;
+        if (last > FirstEventRow)
+            SortGridRows(m_grid.cells, FirstEventRow, static_cast<std::uint16_t>(last),
+                         DescriptionCol, false);
+        m_model->gridChanged();
+    }
     m_grid.row = currentRow();
     m_grid.topRow = topRow();
     QDir().mkpath(m_storeFolder);
-    vz::writeGrid(m_storeFolder.toStdString(), m_grid, Split->Position(), processSettings(),
-                  currentYear());
+    vz::writeGrid(folder, m_grid, Split->Position(), processSettings(), currentYear());
+    m_storeWatch.remember(storePath(folder), processSettings());
     m_closeRefused = false;
 }
 

@@ -4,6 +4,7 @@
 
 #include "engine/wording.h"
 #include "store/event_grid.h"
+#include "store/outside_changes.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -88,7 +89,8 @@ private:
 
     QString m_storeFolder;
     EventGrid m_grid;
-    DisplayTexts m_shown; // what the display labels show
+    StoreWatch m_storeWatch; // the store as last read or written, to notice changes by others
+    DisplayTexts m_shown;    // what the display labels show
     // Rows whose date or time text could not be read (reported once, then skipped).
     std::set<std::pair<std::string, std::string>> m_unreadableRows;
 

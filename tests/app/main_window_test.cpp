@@ -266,6 +266,22 @@ TEST_F(MainWindowTest, ASessionSaveKeepsTheStoreAndTheWindow) {
     EXPECT_NE(readStore().find("Desc=Holiday"), std::string::npos);
 }
 
+TEST_F(MainWindowTest, EventsWrittenByAnotherProgramSurviveOurNextSave) {
+    writeStore(BirthdayStore);
+    TfrmMain w(dir.path());
+    w.show();
+    w.btDeleteClick(); // Birthday, not saved yet
+    writeStore(BirthdayStore + "[Entry3]\r\nDesc=Anniversary\r\nDate=35590\r\nTime=08:00 PM\r\n");
+    w.close();
+    const std::string store = readStore();
+    EXPECT_NE(store.find("Desc=Anniversary\r\nDate=35590\r\nTime=08:00 PM"), std::string::npos);
+    EXPECT_NE(store.find("Desc=Holiday"), std::string::npos);
+    EXPECT_EQ(store.find("Birthday"), std::string::npos);
+    // Shown too, in its sorted place.
+    EXPECT_EQ(w.eventGrid().cells.cell(DescriptionCol, 1), "Anniversary");
+    EXPECT_EQ(w.eventGrid().cells.cell(DescriptionCol, 2), "Holiday");
+}
+
 TEST_F(MainWindowTest, TickingDoesNotGrowMemory) {
     writeStore(BirthdayStore);
     TfrmMain w(dir.path());
