@@ -98,7 +98,12 @@ TfrmMain::TfrmMain(const QString& storeFolder, QWidget* parent)
     FormCreate();
 }
 
-TfrmMain::~TfrmMain() = default;
+TfrmMain::~TfrmMain() {
+    // A window ended without a close (a signal, the end of a test) is still shown. Hiding it
+    // sends its children events that read the grid, so that must happen while the grid lives,
+    // not in the base destructor after it.
+    hide();
+}
 
 int TfrmMain::dpi() const {
     return windowDpi(this);

@@ -37,10 +37,10 @@ SingleInstance::SingleInstance(const QString& storeFolder, QObject* parent)
 SingleInstance::~SingleInstance() = default;
 
 QString SingleInstance::serverName(const QString& storeFolder) {
-    const QByteArray hash = QCryptographicHash::hash(canonicalFolder(storeFolder).toUtf8(),
-                                                     QCryptographicHash::Sha256)
-                                .toHex()
-                                .left(24);
+    const QByteArray hash =
+        QCryptographicHash::hash(canonicalFolder(storeFolder).toUtf8(), QCryptographicHash::Sha256)
+            .toHex()
+            .left(24);
     // In the user's runtime folder, so the socket is private and gone at logout.
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty())

@@ -73,7 +73,7 @@ TEST_F(OutsideChangesTest, EventsAddedByAnotherProgramJoinTheList) {
 
 TEST_F(OutsideChangesTest, OurDeletionsAndTheirsAreBothKeptSafe) {
     loadAndWatch({"A", "B", "C"});
-    deleteRow(ours, 2); // we delete B
+    deleteRow(ours, 2);      // we delete B
     saveAs({"A", "B", "D"}); // they delete C and add D
     EXPECT_EQ(merge(), 1);
     // B stays deleted; C, which only they removed, stays with us; D comes in.
