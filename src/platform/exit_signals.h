@@ -3,8 +3,8 @@
 // the program the way its own Exit does, saving first. The handler itself only writes one byte
 // into a pipe, which is all a signal handler may safely do; the rest runs on the event loop.
 //
-//     vz::ExitSignals signals;
-//     connect(&signals, &vz::ExitSignals::received, &window, &TfrmMain::endSession);
+//     vz::ExitSignals ending;
+//     connect(&ending, &vz::ExitSignals::received, &window, &TfrmMain::endSession);
 #pragma once
 
 #include <QObject>
