@@ -381,6 +381,7 @@ void TfrmMain::readGrid() {
     int position = Split->Position();
     vz::readGrid(m_storeFolder.toStdString(), m_grid, position, processSettings());
     m_storeWatch.remember(storePath(m_storeFolder.toStdString()), processSettings());
+    m_storeLoaded = true;
     Split->setPosition(position);
     m_model->gridChanged();
     setTopRow(m_grid.topRow);
@@ -639,6 +640,10 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QString TfrmMain::saveStore() {
+    // An ending signal can arrive while a message box of the start-up waits, before the list is
+    // read: the store on disk is then still the whole truth.
+    if (!m_storeLoaded)
+        return {};
     try {
         writeGrid();
         return {};

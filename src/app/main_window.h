@@ -130,6 +130,8 @@ private:
     // The last close was refused because the store could not be written; the next one ends.
     bool m_closeRefused = false;
     bool m_ending = false;
+    // Until the store is loaded the grid is empty, and saving it would wipe the store.
+    bool m_storeLoaded = false;
 };
 
 } // namespace vz

@@ -266,6 +266,13 @@ TEST_F(MainWindowTest, ASessionSaveKeepsTheStoreAndTheWindow) {
     EXPECT_NE(readStore().find("Desc=Holiday"), std::string::npos);
 }
 
+TEST_F(MainWindowTest, EndingBeforeTheListIsLoadedLeavesTheStoreAlone) {
+    writeStore(BirthdayStore);
+    TfrmMain w(dir.path());
+    w.saveForSession();
+    EXPECT_EQ(readStore(), BirthdayStore);
+}
+
 TEST_F(MainWindowTest, EventsWrittenByAnotherProgramSurviveOurNextSave) {
     writeStore(BirthdayStore);
     TfrmMain w(dir.path());
