@@ -61,12 +61,12 @@ bool SingleInstance::claim() {
     if (m_lock->error() == QLockFile::LockFailedError) {
         m_lock.reset();
         // Whether or not the holder answers, it runs: this start must not touch the store.
-        askRunningCopy();
+        askRunningCopy(ReachTimeoutMs);
         return false;
     }
     // The lock cannot be made here (a folder we may not write): the socket alone tells.
     m_lock.reset();
-    if (askRunningCopy())
+    if (askRunningCopy(0))
         return false;
     listen();
     return true;
@@ -82,10 +82,10 @@ bool SingleInstance::listen() {
     return m_server->listen(name);
 }
 
-bool SingleInstance::askRunningCopy() {
+bool SingleInstance::askRunningCopy(int patienceMs) {
     const QString name = serverName(m_folder);
     QByteArray request = ActivateRequest + ' ' + qgetenv(ActivationTokenVariable) + '\n';
-    const QDeadlineTimer deadline(ReachTimeoutMs);
+    const QDeadlineTimer deadline(patienceMs);
     while (true) {
         QLocalSocket socket;
         socket.connectToServer(name);

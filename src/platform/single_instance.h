@@ -44,7 +44,8 @@ signals:
 
 private:
     bool listen();
-    bool askRunningCopy();
+    // Tries to reach the running copy for up to `patienceMs`; true when it took the request.
+    bool askRunningCopy(int patienceMs);
     void answer();
 
     QString m_folder;

@@ -43,6 +43,19 @@ TEST(SingleInstance, ALockWhoseProcessIsGoneIsTakenOver) {
     EXPECT_TRUE(instance.claim());
 }
 
+TEST(SingleInstance, WhereNoLockCanBeMadeTheSocketAloneTells) {
+    QTemporaryDir dir;
+    // A file where the folder should be: no lock file can be made in it, whoever runs the test.
+    const QString folder = dir.filePath("not-a-folder");
+    QFile file(folder);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    SingleInstance first(folder);
+    ASSERT_TRUE(first.claim());
+    SingleInstance second(folder);
+    EXPECT_FALSE(second.claim());
+}
+
 TEST(SingleInstance, ALaterStartsRequestReachesTheRunningCopy) {
     QTemporaryDir dir;
     SingleInstance running(dir.path());
