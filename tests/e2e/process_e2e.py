@@ -185,6 +185,38 @@ class Process(unittest.TestCase):
         # A second close in a row ends the program.
         self.assertEqual(self.desk.wait_exit(), 0)
 
+    def test_hand_edited_placements_open_a_whole_window_on_the_screen(self):
+        conf_folder = os.path.join(self.desk.config, "Dozazar Irudizidudo")
+        os.makedirs(conf_folder, exist_ok=True)
+        for value in ("0, 1, 2", '"0 1 -1 -1 -1 -1 0 0 99999 99999 "'):
+            with self.subTest(value=value):
+                with open(os.path.join(conf_folder, "Dorovezud.conf"), "w") as f:
+                    f.write("[Position]\nfrmMain=" + value + "\n")
+                try:
+                    self.check_whole_window_on_screen(centred=value.startswith("0,"))
+                finally:
+                    if self.desk.app.poll() is None:
+                        self.desk.app.kill()
+                        self.desk.app.wait()
+
+    def check_whole_window_on_screen(self, centred):
+        started = time.time()
+        window = self.desk.start()
+        self.assertLess(time.time() - started, 10)
+        time.sleep(1)
+        # No message, and the window fits the 1280 x 1024 screen.
+        self.assertEqual(self.shown(CAPTION), [window])
+        x, y, width, height = self.desk.geometry(window)
+        self.assertGreaterEqual(x, 0)
+        self.assertGreaterEqual(y, 0)
+        self.assertLessEqual(x + width, 1280)
+        self.assertLessEqual(y + height, 1024)
+        if centred:
+            self.assertLessEqual(abs(x + width // 2 - 640), 8)
+            self.assertLessEqual(abs(y + height // 2 - 512), 16)
+        self.desk.key(window, "alt+x")
+        self.assertEqual(self.desk.wait_exit(), 0)
+        self.assertEqual(len(self.placement().split(" ")), 11)
 
 if __name__ == "__main__":
     unittest.main(verbosity=2)
