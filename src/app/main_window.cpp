@@ -38,6 +38,8 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include <cstdio>
+
 namespace vz {
 
 namespace {
@@ -97,7 +99,12 @@ TfrmMain::TfrmMain(const QString& storeFolder, QWidget* parent)
     FormCreate();
 }
 
-TfrmMain::~TfrmMain() = default;
+TfrmMain::~TfrmMain() {
+    // A window ended without a close (a signal, the end of a test) is still shown. Hiding it
+    // sends its children events that read the grid, so that must happen while the grid lives,
+    // not in the base destructor after it.
+    hide();
+}
 
 int TfrmMain::dpi() const {
     return windowDpi(this);
@@ -380,6 +387,8 @@ void TfrmMain::setStatus(const QString& text, bool bold) {
 void TfrmMain::readGrid() {
     int position = Split->Position();
     vz::readGrid(m_storeFolder.toStdString(), m_grid, position, processSettings());
+    m_storeWatch.remember(storePath(m_storeFolder.toStdString()), processSettings());
+    m_storeLoaded = true;
     Split->setPosition(position);
     m_model->gridChanged();
     setTopRow(m_grid.topRow);
@@ -387,11 +396,23 @@ void TfrmMain::readGrid() {
 }
 
 void TfrmMain::writeGrid() {
+    const std::filesystem::path folder = m_storeFolder.toStdString();
+    // Events another program put into the file since we read it join the list before our save
+    // replaces the file, so they are kept (and shown) rather than overwritten.
+    if (m_storeWatch.takeInOutsideChanges(storePath(folder), m_grid, processSettings()) > 0) {
+        const int blank = findFirstBlankRow(m_grid);
+        const int last = blank < 0 ? LastEventRow : blank - 1;
+        if (last > FirstEventRow)
+            SortGridRows(m_grid.cells, FirstEventRow, static_cast<std::uint16_t>(last),
+                         DescriptionCol, false);
+        m_model->gridChanged();
+    }
     m_grid.row = currentRow();
     m_grid.topRow = topRow();
     QDir().mkpath(m_storeFolder);
-    vz::writeGrid(m_storeFolder.toStdString(), m_grid, Split->Position(), processSettings(),
-                  currentYear());
+    vz::writeGrid(folder, m_grid, Split->Position(), processSettings(), currentYear());
+    m_storeWatch.remember(storePath(folder), processSettings());
+    m_closeRefused = false;
 }
 
 void TfrmMain::Timer1Timer() {
@@ -652,17 +673,59 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TfrmMain::closeEvent(QCloseEvent* event) {
-    // A store that cannot be written keeps the window open, with its events, after the report.
+QString TfrmMain::saveStore() {
+    // An ending signal can arrive while a message box of the start-up waits, before the list is
+    // read: the store on disk is then still the whole truth.
+    if (!m_storeLoaded)
+        return {};
     try {
         writeGrid();
+        return {};
     } catch (const std::exception& e) {
-        event->ignore();
-        showGeneralError(QString::fromUtf8(e.what()));
-        return;
+        return QString::fromUtf8(e.what());
     }
-    guarded([this] { WinPlace1->SavePlacement(); });
+}
+
+void TfrmMain::savePlacement() {
+    try {
+        WinPlace1->SavePlacement();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+    }
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    // A store that cannot be written keeps the window open the first time, with its events, so
+    // the user can mend the folder or copy them out; a second close in a row ends the program
+    // after the same report, so the user is never held in a program that cannot be left.
+    if (const QString failure = saveStore(); !failure.isEmpty()) {
+        showGeneralError(failure);
+        if (!m_closeRefused) {
+            m_closeRefused = true;
+            event->ignore();
+            return;
+        }
+    }
+    savePlacement();
     event->accept();
+}
+
+void TfrmMain::saveForSession() {
+    if (const QString failure = saveStore(); !failure.isEmpty())
+        std::fprintf(stderr, "%s\n", failure.toLocal8Bit().constData());
+    savePlacement();
+}
+
+void TfrmMain::endSession() {
+    if (m_ending)
+        return;
+    m_ending = true;
+    saveForSession();
+    // Also leaves a modal dialog's loop, so an open dialog cannot hold the program.
+    QCoreApplication::exit(0);
+    // A signal handled inside a loop that ran before the main one would otherwise be forgotten
+    // when the main loop starts.
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
 } // namespace vz

@@ -4,6 +4,7 @@
 
 #include "engine/wording.h"
 #include "store/event_grid.h"
+#include "store/outside_changes.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -57,6 +58,14 @@ public:
     void writeGrid();
     void readGrid();
 
+    // Ends the program without asking, as a logout or an ending signal wants: saves the store,
+    // then the placement, and leaves every event loop. Nobody may be there to answer a message
+    // box, so a store that cannot be written is reported on the standard error stream.
+    void endSession();
+    // Saves what an ending keeps (the store, then the placement) without ending, for a session
+    // manager that asks before a logout.
+    void saveForSession();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -76,10 +85,14 @@ private:
     void showLabelTexts(const DisplayTexts& texts);
     void setStatus(const QString& text, bool bold);
     int dpi() const;
+    // Saves the store; returns the error's text, empty when it was written.
+    QString saveStore();
+    void savePlacement();
 
     QString m_storeFolder;
     EventGrid m_grid;
-    DisplayTexts m_shown; // what the display labels show
+    StoreWatch m_storeWatch; // the store as last read or written, to notice changes by others
+    DisplayTexts m_shown;    // what the display labels show
     // Rows whose date or time text could not be read (reported once, then skipped).
     std::set<std::pair<std::string, std::string>> m_unreadableRows;
 
@@ -116,6 +129,11 @@ private:
     int statusHold = 0;
     bool doAllBusy = false;
     bool m_shown_once = false;
+    // The last close was refused because the store could not be written; the next one ends.
+    bool m_closeRefused = false;
+    bool m_ending = false;
+    // Until the store is loaded the grid is empty, and saving it would wipe the store.
+    bool m_storeLoaded = false;
 };
 
 } // namespace vz

@@ -2,18 +2,35 @@
 #include "app/main_window.h"
 #include "platform/application.h"
 #include "platform/desktop_identity.h"
+#include "platform/exit_signals.h"
 #include "platform/fonts.h"
 #include "platform/regional_qt.h"
+#include "platform/single_instance.h"
 #include "platform/store_location.h"
+
+#include <QSessionManager>
 
 int main(int argc, char** argv) {
     vz::Application app(argc, argv);
     // The data folder of an installed copy is named after the application.
     QApplication::setApplicationName(QStringLiteral("vorurer"));
+    const QString storeFolder = vz::storeFolder(QCoreApplication::applicationDirPath());
+    // A second start hands over to the running copy before anything reads the store.
+    vz::SingleInstance instance(storeFolder);
+    if (!instance.claim())
+        return 0;
+    vz::ExitSignals endingSignals;
+
     vz::applyDesktopIdentity();
     vz::installFontSubstitutions();
     vz::processSettings() = vz::regionalSettingsFromLocale(QLocale::system());
-    vz::TfrmMain frmMain(vz::storeFolder(QCoreApplication::applicationDirPath()));
+    vz::TfrmMain frmMain(storeFolder);
+    QObject::connect(&instance, &vz::SingleInstance::activationRequested, &frmMain,
+                     [&frmMain](const QString& token) { vz::bringToFront(&frmMain, token); });
+    QObject::connect(&endingSignals, &vz::ExitSignals::received, &frmMain,
+                     [&frmMain] { frmMain.endSession(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &frmMain,
+                     [&frmMain](QSessionManager&) { frmMain.saveForSession(); });
     frmMain.show();
     return QApplication::exec();
 }

@@ -8,6 +8,9 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <optional>
+#include <stdexcept>
+
 namespace vz {
 
 namespace {
@@ -24,7 +27,16 @@ TWinPlace::TWinPlace(QWidget* owner) : QObject(owner), m_owner(owner) {
 }
 
 QString TWinPlace::storedValue() const {
-    return RegistryIni(IniFileName).ReadString(Section, Identifier, QString());
+    QString text;
+    try {
+        text = RegistryIni(IniFileName).ReadString(Section, Identifier, QString());
+    } catch (const std::runtime_error&) {
+        // A value of another type (a list, as "frmMain=0, 1, 2" reads) was never ours.
+        return {};
+    }
+    if (!storedPlacement(text.toStdString(), Delimiter.toStdString()))
+        return {};
+    return text;
 }
 
 void TWinPlace::SavePlacement() {
@@ -49,19 +61,23 @@ void TWinPlace::SavePlacement() {
 void TWinPlace::RestorePlacement() {
     if (!m_owner)
         return;
-    const WindowPlacementRecord placement =
-        placementFromText(storedValue().toStdString(), Delimiter.toStdString());
-    if (!placementApplies(placement))
+    const std::optional<WindowPlacementRecord> stored =
+        storedPlacement(storedValue().toStdString(), Delimiter.toStdString());
+    if (!stored || !placementApplies(*stored))
         return;
+    const WindowPlacementRecord& placement = *stored;
     PlacementRect rect{placement.left, placement.top, placement.right, placement.bottom};
-    // A rectangle left on a screen that is no longer there opens on the primary screen.
+    // A rectangle larger than its screen is cut to it (a hand-edited 99999 x 99999 would
+    // otherwise allocate a window of that size); one on a screen that is gone opens on the
+    // primary screen.
     if (QScreen* primary = QGuiApplication::primaryScreen()) {
         std::vector<PlacementRect> screens;
         for (QScreen* screen : QGuiApplication::screens())
             screens.push_back(toPlacementRect(screen->availableGeometry()));
         rect = fitToScreens(rect, screens, toPlacementRect(primary->availableGeometry()));
     }
-    m_owner->setGeometry(rect.left, rect.top, rect.width(), rect.height());
+    m_owner->setGeometry(rect.left, rect.top, static_cast<int>(rect.width()),
+                         static_cast<int>(rect.height()));
     if (placement.showCmd == ShowMaximized)
         m_owner->setWindowState(Qt::WindowMaximized);
     else if (placement.showCmd == ShowMinimized)

@@ -18,7 +18,9 @@ public:
     QString Identifier;
     QString Delimiter = QStringLiteral(" ");
 
-    // The stored text, empty when there is none.
+    // The stored text, empty when there is none or when it is not a placement we could have
+    // written (a value of another type, or anything but ten integers): such a value is ignored
+    // silently, as if it were absent.
     QString storedValue() const;
     virtual void SavePlacement();
     virtual void RestorePlacement();

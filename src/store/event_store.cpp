@@ -63,9 +63,12 @@ std::int32_t myStrToDate(std::string_view text, const RegionalSettings& rs, int 
 
 void readGridFrom(const ProfileFile& store, EventGrid& grid, int& splitterPos,
                   const RegionalSettings& rs) {
+    // No divider position, or one that would collapse the display (an older store converted
+    // without one reads as 0), leaves the designed position.
     const std::string pos = store.readString(SplitSection, PosKey, MissingValue);
     if (pos != MissingValue)
-        splitterPos = integerTextOr(pos, splitterPos);
+        if (const std::int32_t stored = integerTextOr(pos, 0); stored > 0)
+            splitterPos = stored;
 
     for (int r = FirstEventRow; r <= LastEventRow; ++r)
         grid.cells.clearRow(r);
@@ -112,7 +115,9 @@ void convertOldStore(const ProfileFile& oldStore, ProfileFile& store, const Regi
                    myStrToDate(oldStore.readString(section, DateKey, ""), rs, currentYear),
                    oldStore.readString(section, TimeKey, ""));
     }
-    store.writeInteger(SplitSection, PosKey, oldStore.readInteger(SplitSection, PosKey, 0));
+    // An older store without a divider position keeps the one the store has, if any.
+    if (const std::int32_t pos = oldStore.readInteger(SplitSection, PosKey, 0); pos > 0)
+        store.writeInteger(SplitSection, PosKey, pos);
     writeRows(store, oldStore.readInteger(LastoneSection, TopKey, FirstEventRow),
               oldStore.readInteger(LastoneSection, LastKey, FirstEventRow));
 }

@@ -53,4 +53,25 @@ WindowPlacementRecord placementFromText(std::string_view text, std::string_view 
     return placement;
 }
 
+std::optional<WindowPlacementRecord> storedPlacement(std::string_view text,
+                                                     std::string_view delimiter) {
+    if (delimiter.empty())
+        return std::nullopt;
+    WindowPlacementRecord placement;
+    for (const Field field : FieldOrder) {
+        if (text.empty())
+            return std::nullopt;
+        const auto at = text.find(delimiter);
+        const std::optional<std::int32_t> number = parseIntegerText(text.substr(0, at));
+        if (!number)
+            return std::nullopt;
+        placement.*field = *number;
+        text =
+            at == std::string_view::npos ? std::string_view() : text.substr(at + delimiter.size());
+    }
+    if (!text.empty())
+        return std::nullopt;
+    return placement;
+}
+
 } // namespace vz

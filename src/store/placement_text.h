@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -53,6 +54,13 @@ std::string placementToText(const WindowPlacementRecord& placement,
                             std::string_view delimiter = PlacementDelimiter);
 WindowPlacementRecord placementFromText(std::string_view text,
                                         std::string_view delimiter = PlacementDelimiter);
+
+// The placement a stored text holds, when it holds one: exactly ten integers, each followed by
+// the delimiter (the last one may lack it). Anything else (fewer or more numbers, a word, an
+// empty field) was not written by us and counts as no placement at all, rather than as a
+// rectangle pieced together from defaults.
+std::optional<WindowPlacementRecord>
+storedPlacement(std::string_view text, std::string_view delimiter = PlacementDelimiter);
 
 // A stored placement is applied only when its restored rectangle has a width; an empty or
 // absent value reads as all zeros and so leaves the window where it is.

@@ -301,6 +301,82 @@ TEST_F(MainWindowTest, ClosingSavesTheStore) {
     EXPECT_NE(store.find("Last=2"), std::string::npos);
 }
 
+TEST_F(MainWindowTest, ClosingWithAStoreThatCannotBeWrittenKeepsTheWindowOnceThenEnds) {
+    writeStore(BirthdayStore);
+    TfrmMain w(dir.path());
+    w.show();
+    w.btDeleteClick();
+    // The store's name taken by a folder: no save can replace it, whoever runs the test.
+    const QString store = dir.filePath("zadud2.ini");
+    QFile::remove(store);
+    ASSERT_TRUE(QDir().mkdir(store));
+    const QString refusal = "general: Unable to write to " + QDir::toNativeSeparators(store);
+
+    w.close();
+    EXPECT_TRUE(w.isVisible());
+    ASSERT_EQ(messages().size(), 2);
+    EXPECT_EQ(messages().last(), refusal);
+    EXPECT_EQ(w.eventGrid().cells.cell(0, 1), "Holiday");
+
+    w.close();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(messages().size(), 3);
+    EXPECT_EQ(messages().last(), refusal);
+}
+
+TEST_F(MainWindowTest, ASaveBetweenTwoClosesStartsTheCountAgain) {
+    TfrmMain w(dir.path());
+    w.show();
+    const QString store = dir.filePath("zadud2.ini");
+    ASSERT_TRUE(QDir().mkdir(store));
+    w.close();
+    ASSERT_TRUE(w.isVisible());
+    // The folder is mended and a save goes through: the next failure refuses again.
+    ASSERT_TRUE(QDir().rmdir(store));
+    w.writeGrid();
+    ASSERT_TRUE(QFile::remove(store));
+    ASSERT_TRUE(QDir().mkdir(store));
+    w.close();
+    EXPECT_TRUE(w.isVisible());
+    QDir().rmdir(store);
+    w.close();
+    EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(MainWindowTest, ASessionSaveKeepsTheStoreAndTheWindow) {
+    writeStore(BirthdayStore);
+    TfrmMain w(dir.path());
+    w.show();
+    w.btDeleteClick();
+    w.saveForSession();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(readStore().find("Birthday"), std::string::npos);
+    EXPECT_NE(readStore().find("Desc=Holiday"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, EndingBeforeTheListIsLoadedLeavesTheStoreAlone) {
+    writeStore(BirthdayStore);
+    TfrmMain w(dir.path());
+    w.saveForSession();
+    EXPECT_EQ(readStore(), BirthdayStore);
+}
+
+TEST_F(MainWindowTest, EventsWrittenByAnotherProgramSurviveOurNextSave) {
+    writeStore(BirthdayStore);
+    TfrmMain w(dir.path());
+    w.show();
+    w.btDeleteClick(); // Birthday, not saved yet
+    writeStore(BirthdayStore + "[Entry3]\r\nDesc=Anniversary\r\nDate=35590\r\nTime=08:00 PM\r\n");
+    w.close();
+    const std::string store = readStore();
+    EXPECT_NE(store.find("Desc=Anniversary\r\nDate=35590\r\nTime=08:00 PM"), std::string::npos);
+    EXPECT_NE(store.find("Desc=Holiday"), std::string::npos);
+    EXPECT_EQ(store.find("Birthday"), std::string::npos);
+    // Shown too, in its sorted place.
+    EXPECT_EQ(w.eventGrid().cells.cell(DescriptionCol, 1), "Anniversary");
+    EXPECT_EQ(w.eventGrid().cells.cell(DescriptionCol, 2), "Holiday");
+}
+
 TEST_F(MainWindowTest, TickingDoesNotGrowMemory) {
     writeStore(BirthdayStore);
     TfrmMain w(dir.path());

@@ -26,5 +26,27 @@ TEST(PlacementFit, ALostRectangleIsCentredOnThePrimaryScreen) {
     EXPECT_NE(fitToScreens(touching, {Primary}, Primary), touching);
 }
 
+TEST(PlacementFit, ARectangleLargerThanItsScreenIsCutToIt) {
+    struct Case {
+        PlacementRect stored, expected;
+    };
+    const Case cases[] = {
+        // Wider and taller than the screen it starts on.
+        {{0, 0, 3840, 1080}, {0, 0, 1280, 1000}},
+        {{0, 0, 99999, 99999}, Primary},
+        // Only the dimension that does not fit changes.
+        {{100, 50, 1500, 500}, {0, 50, 1280, 500}},
+        // Mostly on the second screen: stays there.
+        {{1200, 100, 5000, 400}, {1280, 100, 2560, 400}},
+        // Spans beyond what an int can count: no overflow.
+        {{-2000000000, -2000000000, 2000000000, 2000000000}, Primary},
+    };
+    for (const Case& c : cases) {
+        const PlacementRect fitted = fitToScreens(c.stored, {Primary, Second}, Primary);
+        EXPECT_EQ(fitted, c.expected) << c.stored.left << "," << c.stored.top << " "
+                                      << c.stored.width() << "x" << c.stored.height();
+    }
+}
+
 } // namespace
 } // namespace vz

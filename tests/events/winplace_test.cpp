@@ -1,6 +1,9 @@
 #include "events/winplace.h"
 #include "platform/registry_ini.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
 #include <QWidget>
@@ -70,6 +73,40 @@ TEST_F(WinPlaceTest, EmptyOrLostPlacements) {
     place->RestorePlacement();
     EXPECT_EQ(window.size(), QSize(400, 300));
     EXPECT_LT(window.x(), 9000);
+}
+
+TEST_F(WinPlaceTest, HandEditedValuesAreFittedOrIgnored) {
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    window.setGeometry(10, 20, 300, 200);
+
+    // Read back as a list, not a text: absent, silently.
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, "Dozazar Irudizidudo", "WinPlaceTest")
+        .setValue("Position/frmTest", QStringList{"0", "1", "2"});
+    EXPECT_EQ(place->storedValue(), QString());
+    place->RestorePlacement();
+    EXPECT_EQ(window.geometry(), QRect(10, 20, 300, 200));
+
+    // Not ten integers: absent too, rather than a rectangle made of defaults.
+    for (const char* text : {"0 1 2 ", "0 1 0 0 0 0 10 20 650 ", "0 1 0 0 0 0 10 20 650 x "}) {
+        RegistryIni(Key).WriteString("Position", "frmTest", QString::fromLatin1(text));
+        EXPECT_EQ(place->storedValue(), QString()) << text;
+        place->RestorePlacement();
+        EXPECT_EQ(window.geometry(), QRect(10, 20, 300, 200)) << text;
+    }
+
+    // Larger than the screen: cut to the screen it lands on.
+    RegistryIni(Key).WriteString("Position", "frmTest", "0 1 -1 -1 -1 -1 0 0 99999 99999 ");
+    place->RestorePlacement();
+    EXPECT_EQ(window.geometry(), available);
+    const QString wide = QStringLiteral("0 1 -1 -1 -1 -1 %1 %2 %3 %4 ")
+                             .arg(available.left() + 20)
+                             .arg(available.top() + 10)
+                             .arg(available.left() + 20 + 3 * available.width())
+                             .arg(available.top() + 110);
+    RegistryIni(Key).WriteString("Position", "frmTest", wide);
+    place->RestorePlacement();
+    EXPECT_EQ(window.geometry(),
+              QRect(available.left(), available.top() + 10, available.width(), 100));
 }
 
 } // namespace

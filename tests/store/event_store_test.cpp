@@ -163,6 +163,8 @@ TEST(EventStore, SplitterAndRowsFromHandEditedFiles) {
         {"[Split]\r\nPos=wide\r\n", DesignedSplitterPos, 1, 1},
         {"[Split]\r\nPos=\r\n", DesignedSplitterPos, 1, 1},
         {"[Split]\r\nPos=$FA\r\n", 250, 1, 1},
+        {"[Split]\r\nPos=0\r\n", DesignedSplitterPos, 1, 1},
+        {"[Split]\r\nPos=-40\r\n", DesignedSplitterPos, 1, 1},
         {"[Lastone]\r\nTop=-3\r\nLast=99\r\n", DesignedSplitterPos, 1, 25},
         {"[Lastone]\r\nTop=0\r\nLast=0x19\r\n", DesignedSplitterPos, 1, 25},
         {"[Lastone]\r\nTop=x\r\nLast=\r\n", DesignedSplitterPos, 1, 1},
@@ -288,7 +290,8 @@ TEST(ConvertOldStore, OnlyTheOlderStoreIsConvertedAtOnceAndKept) {
     EXPECT_EQ(folder.read("zadud.ini.bak"), OldStore);
     const Loaded loaded = load(folder);
     EXPECT_EQ(eventsOf(loaded.grid), OldEvents);
-    EXPECT_EQ(loaded.splitter, 0); // the older store had no divider position
+    // The older store had no divider position: the display keeps its designed height.
+    EXPECT_EQ(loaded.splitter, DesignedSplitterPos);
     EXPECT_EQ(loaded.grid.topRow, 2);
     EXPECT_EQ(loaded.grid.row, 3);
     EXPECT_NE(folder.read("zadud2.ini").find("[Entry2]\r\nDesc=Unreadable\r\nDate=0\r\n"),
@@ -310,6 +313,14 @@ TEST(ConvertOldStore, TheOlderStoreReplacesTheCurrentOne) {
     EXPECT_EQ(loaded.splitter, 180);
     EXPECT_EQ(folder.read("zadud.ini.bak").rfind(OldStore, 0), 0u);
     EXPECT_EQ(folder.entryCount(), 2u);
+}
+
+TEST(ConvertOldStore, AnOlderStoreWithoutADividerKeepsTheStoresPosition) {
+    const test::TempFolder folder;
+    save(folder, listOf({{"A", "1/1/2001", "x"}}), 150);
+    folder.write("zadud.ini", std::string(OldStore) + "[Split]\r\nPos=0\r\n");
+    convert(folder);
+    EXPECT_EQ(load(folder).splitter, 150);
 }
 
 TEST(ConvertOldStore, AFailedWriteKeepsBothFiles) {

@@ -106,5 +106,22 @@ TEST(PlacementText, ShortOrBadTextsTakeDefaults) {
     EXPECT_TRUE(placementApplies(placementFromText("0 1 0 0 0 0 -5000 -5000 -4000 -4000 ")));
 }
 
+TEST(PlacementText, OnlyTenIntegersAreAStoredPlacement) {
+    const WindowPlacementRecord saved = *storedPlacement("0 3 -1 -1 -8 -8 10 20 650 500 ");
+    EXPECT_EQ(saved.showCmd, ShowMaximized);
+    EXPECT_EQ(saved.left, 10);
+    EXPECT_EQ(saved.bottom, 500);
+    // The last delimiter may be missing.
+    EXPECT_EQ(storedPlacement("0 1 0 0 0 0 10 20 650 500"),
+              storedPlacement("0 1 0 0 0 0 10 20 650 500 "));
+    EXPECT_EQ(storedPlacement("0;1;0;0;0;0;1;2;3;4;", ";")->bottom, 4);
+
+    for (const char* text :
+         {"", " ", "0, 1, 2", "0 1 2 ", "0 1 0 0 0 0 10 20 650 ", "0 1 0 0 0 0 10 20 650 500 7 ",
+          "0 1 0 0 0 0 10 20 650 x ", "0 1 0 0 0 0 10 20  650 500 ",
+          "0 1 0 0 0 0 10 20 650 99999999999 ", "0,1,0,0,0,0,10,20,650,500,"})
+        EXPECT_FALSE(storedPlacement(text)) << '"' << text << '"';
+}
+
 } // namespace
 } // namespace vz

@@ -1,0 +1,1 @@
+target_sources(vzcore PRIVATE ${VZ_DIR}/outside_changes.cpp)
