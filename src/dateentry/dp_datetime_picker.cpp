@@ -564,7 +564,10 @@ void TdpDBDateTimePicker::DropDown() {
     Q_EMIT droppedDown();
     placeCalendar();
     FCalendar->show();
-    installDropDownWatcher();
+    // A pop-up is closed by the window system on a click elsewhere; the watcher is for the
+    // calendar that is a window of its own.
+    if (!FCalendar->isPopup())
+        installDropDownWatcher();
 }
 
 void TdpDBDateTimePicker::CloseUp(bool accept) {
