@@ -19,9 +19,12 @@
 namespace vz {
 
 TdpDateTimeColors TdpDateTimeColors::defaults(const QPalette& palette) {
-    // Window, window text, active caption, white, white, inactive caption text.
+    // Window, window text, active caption, white, white, inactive caption text. The days stand
+    // on the fixed white: a window text that does not read there (a dark theme's) gives way to
+    // black.
+    const QColor monthBack(Qt::white);
     return {palette.color(QPalette::Window),
-            palette.color(QPalette::WindowText),
+            readableOn(palette.color(QPalette::WindowText), monthBack, Qt::black),
             palette.color(QPalette::Active, QPalette::Highlight),
             QColor(Qt::white),
             QColor(Qt::white),

@@ -3,6 +3,7 @@
 #include "dateentry/dp_datetime_picker.h"
 #include "engine/clock.h"
 #include "platform/messages.h"
+#include "platform/system_colors.h"
 #include "timeentry/controller.h"
 #include "timeentry/picture_field.h"
 #include "timeentry/simple_field.h"
@@ -83,9 +84,10 @@ TfrmEdit::TfrmEdit(QWidget* owner) : QDialog(owner) {
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(ClientWidth, ClientHeight);
     setFont(dialogFont(13));
-    QPalette black = palette();
-    black.setColor(QPalette::WindowText, Qt::black);
-    setPalette(black);
+    // The labels are black where black reads on the theme's window colour.
+    QPalette ink = palette();
+    ink.setColor(QPalette::WindowText, designedText(ink, Qt::black));
+    setPalette(ink);
 
     VzController1 = new TVzController(this);
     auto label = [this](const char* text, int left, int top, int width) {
