@@ -1,12 +1,14 @@
 """The program as a native Wayland client under weston: the drop-down calendar and its nested
 month and year menus are real pop-ups (a menu opened on a window that is not the topmost pop-up
 is a fatal protocol error that ends the program), a click beside the calendar closes it keeping
-the date, the event is saved, and the stored window position is left alone because a Wayland
-client cannot know it."""
+the date, so does another program coming to the front, the event is saved, and the stored
+window position is left alone because a Wayland client cannot know it."""
 import datetime
 import os
 import re
+import subprocess
 import sys
+import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
@@ -23,6 +25,7 @@ DIALOG = ((1024 - 360) // 2, (768 - 361) // 2)
 MONTH_TITLE = (208, 92)
 YEAR_TITLE = (258, 92)
 LABEL = (40, 28)
+OK = (184 + 37, 328 + 12)
 # The main window fills the output; E&xit sits at its bottom right.
 EXIT = (1024 - 44, 768 - 41)
 STORED_PLACEMENT = "0 1 -1 -1 -1 -1 100 120 668 519 "
@@ -81,6 +84,29 @@ class Wayland(unittest.TestCase):
         self.assertEqual(numbers[6:8], [100, 120], value)  # the position is left alone
         self.assertGreater(numbers[8], 100, value)  # a size: the window's
         self.assertGreater(numbers[9], 120, value)
+
+    def test_another_program_coming_to_the_front_closes_the_calendar_keeping_its_date(self):
+        desk = self.desk
+        desk.start()
+        desk.press("alt+a")
+        desk.write("Deactivated")
+        desk.press("Tab", "alt+Down", "Right")  # 12/9/2026 in the open calendar
+        other = subprocess.Popen(["weston-flower"], env=desk.env, stdout=subprocess.DEVNULL,
+                                 stderr=subprocess.DEVNULL)
+        try:
+            time.sleep(2)
+            self.shoot("7-other-program")
+            desk.assert_running()
+        finally:
+            other.terminate()
+            other.wait()
+        time.sleep(1)
+        self.shoot("8-back")
+        self.tap_dialog(OK)
+        desk.tap(*EXIT)
+        self.assertEqual(desk.wait_exit(), 0)
+        self.assertRegex(desk.read_store(),
+                         rf"Desc=Deactivated\r\nDate={day_number(2026, 12, 9)}\r\n")
 
 
 if __name__ == "__main__":
