@@ -13,6 +13,7 @@
 #include "platform/clipboard.h"
 #include "platform/fonts.h"
 #include "platform/messages.h"
+#include "platform/system_colors.h"
 #include "store/event_store.h"
 #include "store/sortgrid.h"
 #include "timeentry/controller.h"
@@ -167,7 +168,9 @@ void TfrmMain::buildControls() {
         label->setTransparent(true);
         // A description is data, not a mnemonic: "&" shows as it is.
         label->setShowAccelChar(false);
-        label->setTextColor(design.big ? Navy : palette().color(QPalette::WindowText));
+        const QPalette stone = stonePalette(label->palette());
+        label->setPalette(stone);
+        label->setTextColor(design.big ? Navy : stone.color(QPalette::WindowText));
         label->move(scaled(design.left, d), scaled(design.top, d));
         if (design.hint)
             label->setToolTip(DisplayHint);

@@ -600,7 +600,10 @@ void TdpDBDateTimePicker::DropDown() {
     placeCalendar();
     FCalendar->show();
     updateCaret();
-    installDropDownWatcher();
+    // A pop-up is closed by the window system on a click elsewhere; the watcher is for the
+    // calendar that is a window of its own.
+    if (!FCalendar->isPopup())
+        installDropDownWatcher();
 }
 
 void TdpDBDateTimePicker::CloseUp(bool accept) {

@@ -5,7 +5,9 @@
 #include "engine/convert_error.h"
 #include "engine/datetext.h"
 #include "platform/messages.h"
+#include "platform/window_system.h"
 
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -17,9 +19,12 @@
 namespace vz {
 
 TdpDateTimeColors TdpDateTimeColors::defaults(const QPalette& palette) {
-    // Window, window text, active caption, white, white, inactive caption text.
+    // Window, window text, active caption, white, white, inactive caption text. The days stand
+    // on the fixed white: a window text that does not read there (a dark theme's) gives way to
+    // black.
+    const QColor monthBack(Qt::white);
     return {palette.color(QPalette::Window),
-            palette.color(QPalette::WindowText),
+            readableOn(palette.color(QPalette::WindowText), monthBack, Qt::black),
             palette.color(QPalette::Active, QPalette::Highlight),
             QColor(Qt::white),
             QColor(Qt::white),
@@ -410,10 +415,20 @@ void TdpMonthCalendar::chooseYear(int year) {
 
 // ---- the drop-down form ---------------------------------------------------------------------
 
+namespace {
+
+Qt::WindowFlags popupCalendarFlags() {
+    if (compositorPlacesWindows())
+        return Qt::Popup | Qt::FramelessWindowHint;
+    return Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
+}
+
+} // namespace
+
 TdpPopupCalendar::TdpPopupCalendar(TdpDBDateTimePicker* field)
-    : TdpMonthCalendar(field, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
-      m_field(field) {
-    setAttribute(Qt::WA_ShowWithoutActivating);
+    : TdpMonthCalendar(field, popupCalendarFlags()), m_field(field) {
+    if (!isPopup())
+        setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
     setBorderStyle(TdpBorderStyle::bsSingle);
     setDrawFocused(true);
@@ -425,6 +440,36 @@ void TdpPopupCalendar::doChange() {
         m_field->setModified(true);
         m_field->setDate(Date());
     }
+}
+
+bool TdpPopupCalendar::event(QEvent* event) {
+    // A pop-up receives the keyboard while it is up; the keys are the field's as they are
+    // elsewhere (it sends the calendar's own keys back through forwardKey).
+    const QEvent::Type type = event->type();
+    if (isPopup() && (type == QEvent::KeyPress || type == QEvent::KeyRelease ||
+                      type == QEvent::ShortcutOverride || type == QEvent::InputMethod))
+        return QCoreApplication::sendEvent(m_field, event);
+    return TdpMonthCalendar::event(event);
+}
+
+void TdpPopupCalendar::mousePressEvent(QMouseEvent* event) {
+    // A press outside a pop-up comes to the pop-up; it closes the calendar keeping its date.
+    // A press on the field's own button would open it again when it is passed on: it is spent.
+    if (isPopup() && !rect().contains(event->position().toPoint())) {
+        const QPoint at = m_field->button()->mapFromGlobal(event->globalPosition().toPoint());
+        setAttribute(Qt::WA_NoMouseReplay, m_field->button()->rect().contains(at));
+        close();
+        return;
+    }
+    TdpMonthCalendar::mousePressEvent(event);
+}
+
+void TdpPopupCalendar::closeEvent(QCloseEvent* event) {
+    // Closed by the window system (a click elsewhere, the window deactivated): the field closes
+    // up as after any click outside, keeping the date.
+    TdpMonthCalendar::closeEvent(event);
+    if (isVisible())
+        guarded([this] { m_field->CloseUp(true); });
 }
 
 void TdpPopupCalendar::mouseReleaseEvent(QMouseEvent* event) {

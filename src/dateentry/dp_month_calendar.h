@@ -138,18 +138,25 @@ private:
     bool m_yearMenuJustShown = false;
 };
 
-// The drop-down calendar of a date field: a tool window that never takes the keyboard focus,
-// copies every change into its field and closes it on a click on a day or the today line.
+// The drop-down calendar of a date field: a window that never takes the keyboard focus from its
+// field, copies every change into it and closes it on a click on a day or the today line.
+// Where the compositor places windows it is a real pop-up of the field's window (its menus then
+// nest on it); the compositor closes it on a click elsewhere or when the window loses
+// activation, and the keys it receives belong to the field.
 class TdpPopupCalendar final : public TdpMonthCalendar {
     Q_OBJECT
 
 public:
     explicit TdpPopupCalendar(TdpDBDateTimePicker* field);
     TdpDBDateTimePicker* field() const { return m_field; }
+    bool isPopup() const { return windowType() == Qt::Popup; }
 
 protected:
     void doChange() override;
+    bool event(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     TdpDBDateTimePicker* m_field;

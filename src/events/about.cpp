@@ -3,6 +3,7 @@
 #include "events/contact.h"
 #include "platform/messages.h"
 #include "platform/screen_centre.h"
+#include "platform/system_colors.h"
 #include "platform/webpage.h"
 #include "widgets/effectcolor.h"
 #include "widgets/effectpaint.h"
@@ -92,8 +93,10 @@ QLabel* makeLabel(QWidget* panel, const QString& caption, const LabelDesign& des
     label->setAlignment(design.alignment | Qt::AlignTop);
     label->setWordWrap(design.wordWrap);
     label->setFont(designFont(ControlFontFamily, -11, true));
+    // On the panel, which has the system's button colour.
     QPalette colors = label->palette();
-    colors.setColor(QPalette::WindowText, design.color);
+    colors.setColor(QPalette::WindowText,
+                    designedText(QGuiApplication::palette(), design.color, QPalette::Button));
     label->setPalette(colors);
     return label;
 }
@@ -103,7 +106,7 @@ QPushButton* makeButton(QWidget* box, const QString& caption, QRect geometry) {
     button->setGeometry(geometry);
     button->setFont(designFont(ControlFontFamily, -11));
     QPalette colors = QGuiApplication::palette();
-    colors.setColor(QPalette::ButtonText, Qt::black);
+    colors.setColor(QPalette::ButtonText, designedText(colors, Qt::black, QPalette::Button));
     button->setPalette(colors);
     return button;
 }

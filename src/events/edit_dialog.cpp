@@ -4,6 +4,7 @@
 #include "engine/clock.h"
 #include "platform/messages.h"
 #include "platform/screen_centre.h"
+#include "platform/system_colors.h"
 #include "timeentry/controller.h"
 #include "timeentry/picture_field.h"
 #include "timeentry/simple_field.h"
@@ -110,9 +111,10 @@ TfrmEdit::TfrmEdit(QWidget* owner) : QDialog(owner) {
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(ClientWidth, ClientHeight);
     setFont(designFont(DialogFontFamily, -13));
-    QPalette black = palette();
-    black.setColor(QPalette::WindowText, Qt::black);
-    setPalette(black);
+    // The labels are black where black reads on the theme's window colour.
+    QPalette ink = palette();
+    ink.setColor(QPalette::WindowText, designedText(ink, Qt::black));
+    setPalette(ink);
 
     VzController1 = new TVzController(this);
     auto label = [this](const char* text, int left, int top, int width) {

@@ -1,7 +1,9 @@
 #include "events/winplace.h"
 
+#include "events/compositor_placement.h"
 #include "events/placement_fit.h"
 #include "platform/registry_ini.h"
+#include "platform/window_system.h"
 #include "store/placement_text.h"
 
 #include <QGuiApplication>
@@ -19,7 +21,39 @@ PlacementRect toPlacementRect(const QRect& r) {
     return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 
+PlacementRect primaryArea() {
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    return primary ? toPlacementRect(primary->availableGeometry()) : PlacementRect{};
+}
+
 } // namespace
+
+// ---- where the compositor places the windows (Wayland) --------------------------------------
+
+void TWinPlace::keepPositionWhereUnknown(WindowPlacementRecord& placement) const {
+    if (compositorPlacesWindows())
+        placement = keepStoredPosition(
+            placement, placementFromText(storedValue().toStdString(), Delimiter.toStdString()),
+            primaryArea());
+}
+
+bool TWinPlace::restoreSizeWhereUnplaced(const WindowPlacementRecord& placement) {
+    if (!compositorPlacesWindows())
+        return false;
+    const PlacementRect size = sizeToRestore(placement, primaryArea());
+    m_owner->resize(size.width(), size.height());
+    applyShowState(placement);
+    return true;
+}
+
+void TWinPlace::applyShowState(const WindowPlacementRecord& placement) {
+    if (placement.showCmd == ShowMaximized)
+        m_owner->setWindowState(Qt::WindowMaximized);
+    else if (placement.showCmd == ShowMinimized)
+        m_owner->setWindowState(Qt::WindowMinimized);
+}
+
+// ---------------------------------------------------------------------------------------------
 
 TWinPlace::TWinPlace(QWidget* owner) : QObject(owner), m_owner(owner) {
     Section = QCoreApplication::applicationName();
@@ -54,6 +88,7 @@ void TWinPlace::SavePlacement() {
     placement.top = normal.top();
     placement.right = normal.left() + normal.width();
     placement.bottom = normal.top() + normal.height();
+    keepPositionWhereUnknown(placement);
     const std::string text = placementToText(placement, Delimiter.toStdString());
     RegistryIni(IniFileName).WriteString(Section, Identifier, QString::fromStdString(text));
 }
@@ -66,6 +101,8 @@ void TWinPlace::RestorePlacement() {
     if (!stored || !placementApplies(*stored))
         return;
     const WindowPlacementRecord& placement = *stored;
+    if (restoreSizeWhereUnplaced(placement))
+        return;
     PlacementRect rect{placement.left, placement.top, placement.right, placement.bottom};
     // A rectangle larger than its screen is cut to it (a hand-edited 99999 x 99999 would
     // otherwise allocate a window of that size); one on a screen that is gone opens on the
@@ -78,10 +115,7 @@ void TWinPlace::RestorePlacement() {
     }
     m_owner->setGeometry(rect.left, rect.top, static_cast<int>(rect.width()),
                          static_cast<int>(rect.height()));
-    if (placement.showCmd == ShowMaximized)
-        m_owner->setWindowState(Qt::WindowMaximized);
-    else if (placement.showCmd == ShowMinimized)
-        m_owner->setWindowState(Qt::WindowMinimized);
+    applyShowState(placement);
 }
 
 } // namespace vz

@@ -8,6 +8,8 @@ class QWidget;
 
 namespace vz {
 
+struct WindowPlacementRecord;
+
 class TWinPlace : public QObject {
     Q_OBJECT
 public:
@@ -26,6 +28,12 @@ public:
     virtual void RestorePlacement();
 
 private:
+    // Where the compositor places windows the position is unknown: the stored one is kept and
+    // only the size and show state are stored and restored.
+    void keepPositionWhereUnknown(WindowPlacementRecord& placement) const;
+    bool restoreSizeWhereUnplaced(const WindowPlacementRecord& placement);
+    void applyShowState(const WindowPlacementRecord& placement);
+
     QWidget* m_owner;
 };
 

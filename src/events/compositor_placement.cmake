@@ -1,0 +1,3 @@
+target_sources(vzcore PRIVATE
+    ${VZ_DIR}/compositor_placement.cpp
+)

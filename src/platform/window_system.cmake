@@ -1,0 +1,5 @@
+if(VZ_WITH_QT)
+    target_sources(vzui PRIVATE
+        ${VZ_DIR}/window_system.cpp
+    )
+endif()
