@@ -41,7 +41,7 @@ bool TWinPlace::restoreSizeWhereUnplaced(const WindowPlacementRecord& placement)
     if (!compositorPlacesWindows())
         return false;
     const PlacementRect size = sizeToRestore(placement, primaryArea());
-    m_owner->resize(size.width(), size.height());
+    m_owner->resize(static_cast<int>(size.width()), static_cast<int>(size.height()));
     applyShowState(placement);
     return true;
 }

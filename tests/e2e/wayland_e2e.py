@@ -22,8 +22,8 @@ SHOTS = os.environ.get("VZ_SCREENSHOTS")
 DIALOG = ((1024 - 360) // 2, (768 - 361) // 2)
 # Points of the dialog: the calendar's title (month, year) as it drops below the date field,
 # and the "Description" label, where a click does nothing.
-MONTH_TITLE = (208, 92)
-YEAR_TITLE = (258, 92)
+MONTH_TITLE = (190, 91)
+YEAR_TITLE = (234, 91)
 LABEL = (40, 28)
 OK = (184 + 37, 328 + 12)
 # The main window fills the output; E&xit sits at its bottom right.
