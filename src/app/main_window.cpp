@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/accessibility.h"
 #include "app/grid_model.h"
 #include "dateentry/dp_datetime_picker.h"
 #include "engine/clock.h"
@@ -167,6 +168,9 @@ void TfrmMain::buildControls() {
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
         *design.label = label;
     }
+    presentDisplayLines({lblName, lblAll, lblAll2, lblAll3, lblWeekend, lblDays, lblHour, lblMin,
+                         lblSecs, lblSecs2, lblSecs3},
+                        [this]() -> const DisplayTexts& { return m_shown; });
 
     scroll = new TVzSpinner(upper);
     scroll->setObjectName(QStringLiteral("scroll"));

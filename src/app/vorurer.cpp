@@ -1,4 +1,5 @@
 // The program entry: the application object, the main window, the message loop.
+#include "app/accessibility.h"
 #include "app/main_window.h"
 #include "platform/application.h"
 #include "platform/desktop_identity.h"
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("vorurer"));
     vz::applyDesktopIdentity();
     vz::installFontSubstitutions();
+    vz::installAccessibility();
     vz::processSettings() = vz::regionalSettingsFromLocale(QLocale::system());
     vz::TfrmMain frmMain(vz::storeFolder(QCoreApplication::applicationDirPath()));
     frmMain.show();

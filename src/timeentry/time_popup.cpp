@@ -5,6 +5,7 @@
 #include "engine/regional.h"
 #include "timeentry/controller.h"
 #include "timeentry/picture_field.h"
+#include "timeentry/timeentry_accessible.h"
 #include "widgets/spin_fourway.h"
 
 #include <QKeyEvent>
@@ -24,6 +25,7 @@ namespace {
 const QString Caption = QStringLiteral("Time Entry");
 const QString BarHint = QStringLiteral("Click to select time");
 const QString NowPrefix = QStringLiteral("It is now ");
+const QString FieldName = QStringLiteral("Time");
 
 constexpr int ClientWidth = 512;
 constexpr int ClientHeight = 125;
@@ -124,6 +126,7 @@ void TimeBarImage::setPointerColumn(int column) {
         return;
     m_column = column;
     update();
+    announceTimeBarValue(this);
 }
 
 void TimeBarImage::paintEvent(QPaintEvent*) {
@@ -200,6 +203,8 @@ TfrmTimePopup::TfrmTimePopup(QWidget* owner) : QDialog(owner) {
     vzTime->setRangeLow(0);
     vzTime->setRangeHigh(SecsPerDay - 1);
     vzTime->setGeometry(183, 92, 89, 25);
+    // The field has no label on the form; assistive technologies still need to call it something.
+    vzTime->setAccessibleName(FieldName);
     connect(vzTime, &TVzBaseEntryField::OnChange, this, &TfrmTimePopup::vzTimeChange);
 
     VzFourWaySpinner1 = new TVzFourWaySpinner(this);
