@@ -7,6 +7,8 @@
 #include "engine/datetime.h"
 #include "engine/regional.h"
 
+#include "platform/accessibility_events.h"
+
 #include <QAccessibleWidget>
 #include <QPointer>
 #include <QWindow>
@@ -106,17 +108,15 @@ public:
 
 private:
     static void announce(MonthCalendarWindow* calendar) {
-        if (!QAccessible::isActive())
-            return;
         for (QAccessible::Event type :
              {QAccessible::NameChanged, QAccessible::DescriptionChanged}) {
             QAccessibleEvent event(calendar, type);
-            QAccessible::updateAccessibility(&event);
+            notifyAccessibility(event);
         }
         QAccessibleInterface* self = QAccessible::queryAccessibleInterface(calendar);
         if (QAccessibleInterface* day = self ? self->child(0) : nullptr) {
             QAccessibleEvent event(day, QAccessible::NameChanged);
-            QAccessible::updateAccessibility(&event);
+            notifyAccessibility(event);
         }
     }
 

@@ -9,6 +9,8 @@
 #include "timeentry/time_popup.h"
 #include "timeentry/unicode_text.h"
 
+#include "platform/accessibility_events.h"
+
 #include <QAccessibleWidget>
 #include <QFontMetrics>
 
@@ -47,42 +49,37 @@ QString slice(std::u32string_view text, int position, int length) {
 
 void TextAnnouncer::announce(QObject* field, const std::u32string& text, int caret, int selStart,
                              int selEnd) {
-    const bool active = QAccessible::isActive();
+    // Sent whether or not a reader listens (the bridge drops them then): they come only from
+    // edits, never from a timer, and cost next to nothing.
     if (text != m_text) {
         const TextChange change = textChange(m_text, text);
-        if (active) {
-            const int at = utf16Offset(text, change.position);
-            const QString removed = slice(m_text, change.position, change.removed);
-            const QString inserted = slice(text, change.position, change.inserted);
-            if (change.removed > 0 && change.inserted > 0) {
-                QAccessibleTextUpdateEvent event(field, at, removed, inserted);
-                QAccessible::updateAccessibility(&event);
-            } else if (change.removed > 0) {
-                QAccessibleTextRemoveEvent event(field, at, removed);
-                QAccessible::updateAccessibility(&event);
-            } else {
-                QAccessibleTextInsertEvent event(field, at, inserted);
-                QAccessible::updateAccessibility(&event);
-            }
-        }
+        const int at = utf16Offset(text, change.position);
+        const QString removed = slice(m_text, change.position, change.removed);
+        const QString inserted = slice(text, change.position, change.inserted);
         m_text = text;
+        if (change.removed > 0 && change.inserted > 0) {
+            QAccessibleTextUpdateEvent event(field, at, removed, inserted);
+            notifyAccessibility(event);
+        } else if (change.removed > 0) {
+            QAccessibleTextRemoveEvent event(field, at, removed);
+            notifyAccessibility(event);
+        } else {
+            QAccessibleTextInsertEvent event(field, at, inserted);
+            notifyAccessibility(event);
+        }
     }
     if (selStart != m_selStart || selEnd != m_selEnd) {
         m_selStart = selStart;
         m_selEnd = selEnd;
-        if (active) {
-            QAccessibleTextSelectionEvent event(field, utf16Offset(text, selStart),
-                                                utf16Offset(text, selEnd));
-            event.setCursorPosition(utf16Offset(text, caret));
-            QAccessible::updateAccessibility(&event);
-        }
+        QAccessibleTextSelectionEvent event(field, utf16Offset(text, selStart),
+                                            utf16Offset(text, selEnd));
+        event.setCursorPosition(utf16Offset(text, caret));
+        notifyAccessibility(event);
     }
     if (caret != m_caret) {
         m_caret = caret;
-        if (active) {
-            QAccessibleTextCursorEvent event(field, utf16Offset(text, caret));
-            QAccessible::updateAccessibility(&event);
-        }
+        QAccessibleTextCursorEvent event(field, utf16Offset(text, caret));
+        notifyAccessibility(event);
     }
 }
 
@@ -277,12 +274,10 @@ private:
 } // namespace
 
 void announceTimeBarValue(TimeBarImage* bar) {
-    if (!QAccessible::isActive())
-        return;
     QAccessibleValueChangeEvent value(bar, pointerMinutes(bar));
-    QAccessible::updateAccessibility(&value);
+    notifyAccessibility(value);
     QAccessibleEvent description(bar, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&description);
+    notifyAccessibility(description);
 }
 
 QAccessibleInterface* timeEntryAccessibleFactory(const QString&, QObject* object) {

@@ -285,6 +285,15 @@ class ScreenReader(unittest.TestCase):
         self.desk.key(edit, "Escape")
         self.desk.gone(EDIT)
 
+    def test_e_the_about_box_names_its_marquee_and_buttons(self):
+        self.desk.key(self.window, "alt+b")
+        box = self.frame("How to contact us")
+        self.desk.window("How to contact us")
+        self.dump("How to contact us", box)
+        self.assert_all_named(box)
+        self.desk.key(self.desk.window("How to contact us"), "Escape")
+        self.desk.gone("How to contact us")
+
     def assert_all_named(self, frame):
         """Every control a reader can act on: buttons, spin buttons, sliders, edit fields."""
         roles = ("push button", "spin button", "toggle button", "slider")
