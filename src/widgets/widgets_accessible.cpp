@@ -15,6 +15,7 @@ namespace vz {
 
 namespace {
 
+// On a label read as part of a line: the line's first label.
 const char* const PartOfLine = "vzPartOfLine";
 
 // The text a line's first label reads as; a child object, so it goes with the label.
@@ -125,13 +126,28 @@ public:
             return -1;
         return static_cast<int>(children().indexOf(qobject_cast<QWidget*>(child->object())));
     }
+    // A point on a line's follower answers with the line. Geometry rather than
+    // QWidget::childAt, which passes over the labels: they let mouse input through to the pane.
+    QAccessibleInterface* childAt(int x, int y) const override {
+        const QPoint at = widget()->mapFromGlobal(QPoint(x, y));
+        const QObjectList all = widget()->children();
+        for (auto it = all.rbegin(); it != all.rend(); ++it) {
+            auto* w = qobject_cast<QWidget*>(*it);
+            if (!w || w->isWindow() || !w->isVisible() || !w->geometry().contains(at))
+                continue;
+            if (QObject* line = w->property(PartOfLine).value<QObject*>())
+                return QAccessible::queryAccessibleInterface(line);
+            return QAccessible::queryAccessibleInterface(w);
+        }
+        return nullptr;
+    }
 
 private:
     QList<QWidget*> children() const {
         QList<QWidget*> list;
         for (QObject* o : widget()->children()) {
             auto* w = qobject_cast<QWidget*>(o);
-            if (w && !w->isWindow() && !w->property(PartOfLine).toBool())
+            if (w && !w->isWindow() && !w->property(PartOfLine).value<QObject*>())
                 list.append(w);
         }
         return list;
@@ -277,7 +293,7 @@ void presentAsOneLine(TRaisedLabel* first, std::function<QString()> text,
                       const QList<QWidget*>& followers) {
     new LineSource(first, std::move(text));
     for (QWidget* follower : followers)
-        follower->setProperty(PartOfLine, true);
+        follower->setProperty(PartOfLine, QVariant::fromValue<QObject*>(first));
 }
 
 QAccessibleInterface* widgetsAccessibleFactory(const QString&, QObject* object) {

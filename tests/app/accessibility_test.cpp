@@ -282,6 +282,10 @@ TEST_F(Accessibility, TheDisplayReadsAsItsReportsLines) {
     // The labels drawn after a line's first one are part of its text, not objects of their own.
     for (const char* follower : {"lblAll2", "lblAll3", "lblSecs2", "lblSecs3"})
         EXPECT_EQ(a->indexOfChild(iface(w.findChild<TRaisedLabel*>(follower))), -1) << follower;
+    // Pointing at a follower finds its line.
+    auto* secs2 = w.findChild<TRaisedLabel*>("lblSecs2");
+    const QPoint onSecs2 = secs2->mapToGlobal(secs2->rect().center());
+    EXPECT_EQ(a->childAt(onSecs2.x(), onSecs2.y()), iface(w.findChild<TRaisedLabel*>("lblSecs")));
 
     // Fetched when asked, so the line follows the tick without being announced.
     clock.advanceSeconds(1);

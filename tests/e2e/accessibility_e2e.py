@@ -249,6 +249,8 @@ class ScreenReader(unittest.TestCase):
         self.assertEqual(calendar.get_child_at_index(0).get_name(), "Monday, March 1, 2027")
         self.desk.key(self.desk.window(EDIT), "Right")
         wait_for(lambda: text_of(date) == "3/2/2027", what="the date field following")
+        wait_for(lambda: any(e[0] == "object:text-changed:insert" and e[1] == "Date:"
+                             for e in seen), what="the date field's change announced")
         self.assertEqual(calendar.get_child_at_index(0).get_name(), "Tuesday, March 2, 2027")
         self.desk.key(self.desk.window(EDIT), "Escape")
         listener.deregister("object:text-changed:insert")
@@ -291,6 +293,8 @@ class ScreenReader(unittest.TestCase):
         self.desk.window("How to contact us")
         self.dump("How to contact us", box)
         self.assert_all_named(box)
+        # The marquee reads as its whole caption, not as the slice scrolled into view.
+        self.assertTrue(any("home page" in n.get_name() for n in self.nodes(box, "label")))
         self.desk.key(self.desk.window("How to contact us"), "Escape")
         self.desk.gone("How to contact us")
 
