@@ -554,6 +554,9 @@ void TfrmMain::sortAndSave(int last) {
                      false);
     m_model->gridChanged();
     writeGrid();
+    // The selected row may now hold another event: the display (and a report copied before the
+    // next tick) must name the event whose date and time the row gives.
+    doDateDiff();
 }
 
 void TfrmMain::btDeleteClick() {
@@ -567,6 +570,7 @@ void TfrmMain::btDeleteClick() {
         return;
     deleteRow(m_grid, row);
     m_model->gridChanged();
+    doDateDiff();
 }
 
 void TfrmMain::btAboutClick() {
