@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/accessibility.h"
 #include "app/grid_model.h"
 #include "dateentry/dp_datetime_picker.h"
 #include "engine/clock.h"
@@ -178,6 +179,9 @@ void TfrmMain::buildControls() {
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
         *design.label = label;
     }
+    presentDisplayLines({lblName, lblAll, lblAll2, lblAll3, lblWeekend, lblDays, lblHour, lblMin,
+                         lblSecs, lblSecs2, lblSecs3},
+                        [this]() -> const DisplayTexts& { return m_shown; });
 
     scroll = new TVzSpinner(upper);
     scroll->setObjectName(QStringLiteral("scroll"));
@@ -583,6 +587,9 @@ void TfrmMain::sortAndSave(int last) {
                      false);
     m_model->gridChanged();
     writeGrid();
+    // The selected row may now hold another event: the display (and a report copied before the
+    // next tick) must name the event whose date and time the row gives.
+    doDateDiff();
 }
 
 void TfrmMain::btDeleteClick() {
@@ -596,6 +603,7 @@ void TfrmMain::btDeleteClick() {
         return;
     deleteRow(m_grid, row);
     m_model->gridChanged();
+    doDateDiff();
 }
 
 void TfrmMain::btAboutClick() {

@@ -1,4 +1,5 @@
 // The program entry: the application object, the main window, the message loop.
+#include "app/accessibility.h"
 #include "app/main_window.h"
 #include "platform/application.h"
 #include "platform/desktop_identity.h"
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
 
     vz::applyDesktopIdentity();
     vz::installFontSubstitutions();
+    vz::installAccessibility();
     vz::processSettings() = vz::regionalSettingsFromLocale(QLocale::system());
     vz::TfrmMain frmMain(storeFolder);
     QObject::connect(&instance, &vz::SingleInstance::activationRequested, &frmMain,

@@ -6,10 +6,16 @@
 
 #include "engine/wording.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 
 namespace vz {
+
+// The display's seven lines as the report words them (the event's name, the components, then
+// each running total), without line ends; what a screen reader is given to read, too.
+constexpr int DisplayLineCount = 7;
+std::array<std::string, DisplayLineCount> displayLines(const DisplayTexts& shown);
 
 std::string copyReport(std::string_view statusLine, const DisplayTexts& shown,
                        std::string_view dateText, std::string_view timeText);

@@ -122,7 +122,7 @@ TfrmEdit::TfrmEdit(QWidget* owner) : QDialog(owner) {
         l->setGeometry(left, top, width, 16);
         return l;
     };
-    label("Description", 24, 18, 68);
+    QLabel* Label1 = label("Description", 24, 18, 68);
     QLabel* Label2 = label("Date:", 60, 60, 32);
     QLabel* Label3 = label("Time:", 58, 100, 34);
 
@@ -130,6 +130,8 @@ TfrmEdit::TfrmEdit(QWidget* owner) : QDialog(owner) {
     edName->setController(VzController1);
     edName->setMaxLength(DescriptionLength);
     edName->setGeometry(104, 16, 217, 24);
+    // Without a mnemonic the buddy only names the field for assistive technologies.
+    Label1->setBuddy(edName);
 
     edDate = new TdpDBDateTimePicker(this);
     edDate->setEpoch(DateEpoch);
@@ -153,6 +155,7 @@ TfrmEdit::TfrmEdit(QWidget* owner) : QDialog(owner) {
     SpeedButton2 = new QToolButton(this);
     SpeedButton2->setGeometry(264, 96, 25, 25);
     SpeedButton2->setToolTip(PopupHint);
+    SpeedButton2->setAccessibleName(PopupHint);
     QIcon clock;
     clock.addPixmap(clockFaceGlyph(true), QIcon::Normal);
     clock.addPixmap(clockFaceGlyph(false), QIcon::Disabled);

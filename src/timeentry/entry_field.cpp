@@ -92,6 +92,7 @@ void TVzBaseEntryField::MoveCaret(int n) {
         editor().command(n < 0 ? ccLeft : ccRight);
     restartBlink();
     ensureCaretVisible();
+    announceChanges();
     update();
 }
 
@@ -126,6 +127,7 @@ void TVzBaseEntryField::setDisabledColors(const TVzColorPair& colors) {
 void TVzBaseEntryField::selectAll() {
     editor().selectAll(m_caretToEnd);
     ensureCaretVisible();
+    announceChanges();
     update();
 }
 
@@ -184,6 +186,11 @@ void TVzBaseEntryField::ensureCaretVisible() {
     m_scroll = std::clamp(m_scroll, 0, std::max(0, full - visible));
 }
 
+void TVzBaseEntryField::announceChanges() {
+    const EntryEditor& ed = editor();
+    m_announcer.announce(this, ed.chars(), ed.caret(), ed.selStart(), ed.selEnd());
+}
+
 void TVzBaseEntryField::restartBlink() {
     m_caretShown = hasFocus();
     const int flash = QApplication::cursorFlashTime();
@@ -195,6 +202,7 @@ void TVzBaseEntryField::restartBlink() {
 
 void TVzBaseEntryField::textReplaced() {
     ensureCaretVisible();
+    announceChanges();
     update();
 }
 
@@ -203,6 +211,7 @@ void TVzBaseEntryField::applyResult(const EditResult& result) {
         beep();
     restartBlink();
     ensureCaretVisible();
+    announceChanges();
     update();
     if (result.changed)
         emit OnChange();
@@ -341,6 +350,7 @@ void TVzBaseEntryField::focusInEvent(QFocusEvent* event) {
     });
     restartBlink();
     ensureCaretVisible();
+    announceChanges();
     update();
 }
 
@@ -391,6 +401,7 @@ void TVzBaseEntryField::mousePressEvent(QMouseEvent* event) {
                         event->modifiers() & Qt::ShiftModifier);
     restartBlink();
     ensureCaretVisible();
+    announceChanges();
     update();
 }
 
@@ -401,6 +412,7 @@ void TVzBaseEntryField::mouseMoveEvent(QMouseEvent* event) {
     }
     editor().mouseDrag(positionAt(event->position().toPoint().x()));
     ensureCaretVisible();
+    announceChanges();
     update();
 }
 
@@ -416,6 +428,7 @@ void TVzBaseEntryField::mouseDoubleClickEvent(QMouseEvent* event) {
         --p;
     editor().selectWordAt(p);
     ensureCaretVisible();
+    announceChanges();
     update();
 }
 

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "timeentry/entry_editor.h"
+#include "timeentry/timeentry_accessible.h"
 
 #include <QBasicTimer>
 #include <QColor>
@@ -132,6 +133,10 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    friend class EntryFieldAccessible;
+
+    // Tells assistive technologies what the last change did to the text, caret and selection.
+    void announceChanges();
     bool handleKey(QKeyEvent* event);
     bool runCommand(int code, const QString& typed, Qt::KeyboardModifiers modifiers);
     void typeText(const QString& typed);
@@ -160,6 +165,7 @@ private:
     TVzColorPair m_highlight;
     TVzColorPair m_disabled;
     TVzColorPair m_error{Qt::black, Qt::red};
+    TextAnnouncer m_announcer;
 };
 
 } // namespace vz

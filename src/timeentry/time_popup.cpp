@@ -7,6 +7,7 @@
 #include "platform/screen_centre.h"
 #include "timeentry/controller.h"
 #include "timeentry/picture_field.h"
+#include "timeentry/timeentry_accessible.h"
 #include "widgets/effectpaint.h"
 #include "widgets/spin_fourway.h"
 
@@ -30,6 +31,7 @@ const QString NowPrefix = QStringLiteral("It is now ");
 const QString InvalidTime = QStringLiteral("Value is not a valid time");
 const QString DialogFontFamily = QStringLiteral("System");
 const QString ButtonFontFamily = QStringLiteral("MS Sans Serif");
+const QString FieldName = QStringLiteral("Time");
 
 constexpr int ClientWidth = 512;
 constexpr int ClientHeight = 125;
@@ -130,6 +132,7 @@ void TimeBarImage::setPointerColumn(int column) {
         return;
     m_column = column;
     update();
+    announceTimeBarValue(this);
 }
 
 void TimeBarImage::paintEvent(QPaintEvent*) {
@@ -214,6 +217,8 @@ TfrmTimePopup::TfrmTimePopup(QWidget* owner) : QDialog(owner) {
     vzTime->setRangeLow(0);
     vzTime->setRangeHigh(SecsPerDay - 1);
     vzTime->setGeometry(183, 92, 89, 25);
+    // The field has no label on the form; assistive technologies still need to call it something.
+    vzTime->setAccessibleName(FieldName);
     connect(vzTime, &TVzBaseEntryField::OnChange, this, &TfrmTimePopup::vzTimeChange);
 
     VzFourWaySpinner1 = new TVzFourWaySpinner(this);

@@ -150,6 +150,22 @@ void TVzBaseSpinner::attemptStep() {
     }
 }
 
+QRect TVzBaseSpinner::arrowRect(TSpinState state) const {
+    // A two-way button answers for both pairs of arrows with the same halves; only the pair
+    // that a click there steps is its own.
+    const QRect r = stateRegion(state).boundingRect();
+    return !r.isEmpty() && hitTest(r.center()) == state ? r : QRect();
+}
+
+void TVzBaseSpinner::stepOnce(TSpinState state) {
+    if (!isEnabled() || !isArrow(state))
+        return;
+    QWidget* focused = m_focused.data();
+    if (focused && !focused->hasFocus() && canTakeFocus(focused))
+        focused->setFocus(Qt::OtherFocusReason);
+    guarded([&] { step(state); });
+}
+
 void TVzBaseSpinner::step(TSpinState state) {
     QPointer<TVzBaseSpinner> self(this);
     emit OnClick(this, state, m_delta, m_wrapMode);

@@ -63,6 +63,12 @@ public:
     TSpinState state() const { return m_repeat.state(); }
     bool isPressing() const { return m_repeat.pressed(); }
 
+    // One step of an arrow, as a single click on it makes; for assistive technologies, which
+    // press a button rather than hold a mouse on it.
+    void stepOnce(TSpinState state);
+    // Where an arrow is drawn (empty when the button has no such arrow).
+    QRect arrowRect(TSpinState state) const;
+
     // The milliseconds clock of the repeat schedule; tests replace it.
     void setClock(std::function<qint64()> clock);
 

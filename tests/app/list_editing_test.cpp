@@ -3,6 +3,7 @@
 #include "engine/clock.h"
 #include "engine/datetext.h"
 #include "events/edit_dialog.h"
+#include "platform/clipboard.h"
 #include "support/recorded_messages.h"
 #include "timeentry/picture_field.h"
 #include "timeentry/simple_field.h"
@@ -222,6 +223,27 @@ TEST_F(ListEditingTest, EditMovesTheEventAndCancelStillSortsAndSaves) {
     EXPECT_EQ(cell(w, 0, 1), "cherry");
     EXPECT_EQ(cell(w, 0, 2), "zebra");
     EXPECT_EQ(w.currentRow(), 1); // the selection stays on its row number
+}
+
+TEST_F(ListEditingTest, TheReportRightAfterAnEditOrDeleteNamesTheSelectedRowsEvent) {
+    writeStore(storeOf({"cherry", "apple", "banana"})); // stored unsorted
+    TfrmMain w(dir.path());
+    w.show();
+    auto reportedEvent = [&] {
+        w.EsTile1Click();
+        return clipboardText().split(QStringLiteral("\r\n")).value(1);
+    };
+    EXPECT_EQ(reportedEvent(), "Event: cherry");
+    // Sorting moves another event under the selection; no tick has come yet.
+    whenModal([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
+    w.btEditClick();
+    EXPECT_EQ(cell(w, 0, 1), "apple");
+    EXPECT_EQ(reportedEvent(), "Event: apple");
+
+    test::RecordedMessages::current().confirmAnswer = true;
+    w.btDeleteClick();
+    EXPECT_EQ(cell(w, 0, 1), "banana");
+    EXPECT_EQ(reportedEvent(), "Event: banana");
 }
 
 TEST_F(ListEditingTest, AnUnreadableDateOpensNoDialog) {

@@ -40,5 +40,24 @@ TEST(CopyReport, EmptyDisplayStillGivesNineLines) {
     EXPECT_EQ(lines, 9u);
 }
 
+TEST(DisplayLines, AreTheReportsLinesAfterTheScheduledOne) {
+    RegionalSettings rs;
+    const TDateTime now = encodeDateTime(1997, 4, 16, 12, 0, 0, 0);
+    TDateDiff dd;
+    computedatediff(dd, eventInstant("6/1/1997", "09:00 AM", rs, 1997), now);
+    DisplayTexts shown;
+    fillDisplayTexts(shown, "Birthday", dd, rs);
+    const auto lines = displayLines(shown);
+    EXPECT_EQ(lines[0], "Event: Birthday");
+    EXPECT_EQ(lines[1], "1 month 14 days 21 hours 0 seconds or ");
+    EXPECT_EQ(lines[6], "3,963,600 seconds");
+
+    const std::string report = copyReport("status", shown, "6/1/1997", "09:00 AM");
+    std::string expected = "status\r\n" + lines[0] + "\r\nScheduled For 6/1/1997  09:00 AM\r\n";
+    for (std::size_t i = 1; i < lines.size(); ++i)
+        expected += lines[i] + "\r\n";
+    EXPECT_EQ(report, expected);
+}
+
 } // namespace
 } // namespace vz

@@ -1,0 +1,22 @@
+// The program's controls as assistive technologies see them: the interfaces of the hand-drawn
+// controls, and the display read line by line as the clipboard report words it.
+//
+//     vz::installAccessibility();                  // once, after the application object
+#pragma once
+
+#include "engine/wording.h"
+
+#include <array>
+#include <functional>
+
+namespace vz {
+
+class TRaisedLabel;
+
+void installAccessibility();
+
+// The display's eleven labels in the order of DisplayTexts; `shown` gives what they show now.
+void presentDisplayLines(const std::array<TRaisedLabel*, 11>& labels,
+                         std::function<const DisplayTexts&()> shown);
+
+} // namespace vz

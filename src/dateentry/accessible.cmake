@@ -1,0 +1,3 @@
+if(VZ_WITH_QT)
+    target_sources(vzui PRIVATE ${VZ_DIR}/calendar_accessible.cpp)
+endif()
