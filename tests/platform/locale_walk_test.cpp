@@ -64,7 +64,8 @@ TEST(EveryLocale, DatesReadBackAsWrittenByTheGridAndTheDateField) {
             const std::string text = dateToStr(day, rs);
             field.setDate(day);
             if (field.text() != text)
-                failures.add(locale, "date field shows '" + field.text() + "', grid '" + text + "'");
+                failures.add(locale,
+                             "date field shows '" + field.text() + "', grid '" + text + "'");
             TDateTime back = 0;
             if (!tryStrToDate(text, rs, CurrentYear, back) || back != day)
                 failures.add(locale, "'" + text + "' (" + rs.shortDateFormat + ") reads as " +
@@ -88,13 +89,13 @@ TEST(EveryLocale, TimesReadBackAsWrittenByTheTimeField) {
                                      "' cannot tell morning from afternoon");
         for (const int seconds : Times) {
             // Written here, and written under English settings by another locale's copy.
-            for (const std::u32string& text : {mask.format(seconds, d), mask.format(seconds, english)}) {
+            for (const std::u32string& text :
+                 {mask.format(seconds, d), mask.format(seconds, english)}) {
                 const std::string utf8 = toUtf8(text);
                 if (mask.read(text, d) != seconds)
                     failures.add(locale, "time field reads '" + utf8 + "' wrong");
                 double fraction = -1;
-                if (!tryStrToTime(utf8, rs, fraction) ||
-                    std::lround(fraction * 86400) != seconds)
+                if (!tryStrToTime(utf8, rs, fraction) || std::lround(fraction * 86400) != seconds)
                     failures.add(locale, "'" + utf8 + "' reads as " + std::to_string(fraction));
             }
         }
