@@ -42,9 +42,10 @@ std::int32_t myStrToDate(std::string_view text, const RegionalSettings& rs, int 
 std::int32_t eventDay(const EventGrid& grid, int r, const RegionalSettings& rs, int currentYear);
 
 // Loads the store of `folder` into the event rows (1 to 25) of `grid`, its selected and top
-// rows, and the divider position. Only entries with a description, a date other than 0 and a
-// time are loaded, packed from row 1 on in file order; the rest of the rows are cleared. The
-// heading row is left alone; the Day and When columns are left empty for the display to fill.
+// rows, and the divider position. Only entries with a "Desc" and a "Time" key (whatever their
+// values, "error" included) and a date other than 0 are loaded, packed from row 1 on in file
+// order; the rest of the rows are cleared. Each row remembers the day number it was loaded
+// with. The heading row is left alone; the Day and When columns are left empty for the display.
 // A missing file loads an empty list. `splitterPos` keeps its value when the file holds none or
 // holds no integer; selected and top rows outside 1 to 25 move to the nearest event row.
 void readGrid(const std::filesystem::path& folder, EventGrid& grid, int& splitterPos,
