@@ -41,6 +41,7 @@
 #include <QVBoxLayout>
 
 #include <cstdio>
+#include <vector>
 
 namespace vz {
 
@@ -417,9 +418,13 @@ void TfrmMain::writeGrid() {
     m_grid.row = currentRow();
     m_grid.topRow = topRow();
     QDir().mkpath(m_storeFolder);
-    vz::writeGrid(folder, m_grid, Split->Position(), processSettings(), currentYear());
+    const std::vector<int> unsaved =
+        vz::writeGrid(folder, m_grid, Split->Position(), processSettings(), currentYear());
     m_storeWatch.remember(storePath(folder), processSettings());
     m_closeRefused = false;
+    // Rows the store could not take stay in the list; the user hears of each.
+    for (const int row : unsaved)
+        showGeneralError(qs(formatMessage(InvalidDateMessage, m_grid.cells.cell(DateCol, row))));
 }
 
 void TfrmMain::Timer1Timer() {
@@ -569,7 +574,11 @@ void TfrmMain::btEditClick() {
     const RegionalSettings& rs = processSettings();
     TfrmEdit dialog(this);
     dialog.edName->setText(qs(m_grid.cells.cell(DescriptionCol, row)));
-    dialog.edDate->setDate(strToDate(m_grid.cells.cell(DateCol, row), rs, currentYear()));
+    // A date text that no longer reads opens with the day the row was loaded with.
+    const std::int32_t day = eventDay(m_grid, row, rs, currentYear());
+    dialog.edDate->setDate(day != 0
+                               ? static_cast<TDateTime>(day)
+                               : strToDate(m_grid.cells.cell(DateCol, row), rs, currentYear()));
     dialog.edTime->setText(qs(m_grid.cells.cell(TimeCol, row)));
     if (dialog.exec() == QDialog::Accepted) {
         m_model->setCell(row, DescriptionCol, dialog.edName->text().toStdString());

@@ -2,8 +2,12 @@
 
 #include "engine/convert_error.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <iterator>
+#include <utility>
+#include <vector>
 
 namespace vz {
 
@@ -40,6 +44,31 @@ std::size_t runLength(std::string_view pattern, std::size_t at) {
     return n;
 }
 
+bool isMarkerAt(std::string_view pattern, std::size_t i) {
+    return startsWithNoCase(pattern, i, "am/pm") || startsWithNoCase(pattern, i, "a/p") ||
+           startsWithNoCase(pattern, i, "ampm");
+}
+
+// Whether an am/pm marker stands between the previous hour field and this one, as in patterns
+// that put the marker first ("ampm h:nn"), making the hour 12-hour based.
+bool twelveHourBehind(std::string_view pattern, std::size_t hourAt) {
+    bool marker = false;
+    for (std::size_t i = 0; i < hourAt; ++i) {
+        const char c = pattern[i];
+        if (c == '"' || c == '\'') {
+            const auto close = pattern.find(c, i + 1);
+            if (close == std::string_view::npos)
+                return false;
+            i = close;
+        } else if (upper(c) == 'H') {
+            marker = false;
+        } else if (isMarkerAt(pattern, i)) {
+            marker = true;
+        }
+    }
+    return marker;
+}
+
 // Whether an am/pm marker follows (before the next hour field), making the hour 12-hour based.
 bool twelveHourAhead(std::string_view pattern, std::size_t from) {
     for (std::size_t i = from; i < pattern.size(); ++i) {
@@ -51,8 +80,7 @@ bool twelveHourAhead(std::string_view pattern, std::size_t from) {
             i = close;
         } else if (upper(c) == 'H') {
             return false;
-        } else if (startsWithNoCase(pattern, i, "am/pm") || startsWithNoCase(pattern, i, "a/p") ||
-                   startsWithNoCase(pattern, i, "ampm")) {
+        } else if (isMarkerAt(pattern, i)) {
             return true;
         }
     }
@@ -135,7 +163,7 @@ void formatInto(std::string& out, std::string_view pattern, TDateTime value,
         }
         case 'H': {
             const std::size_t n = runLength(pattern, i);
-            use12Hour = twelveHourAhead(pattern, i + n);
+            use12Hour = twelveHourAhead(pattern, i + n) || twelveHourBehind(pattern, i);
             int hour = dt.hour;
             if (use12Hour) {
                 hour %= 12;
@@ -208,14 +236,58 @@ void formatInto(std::string& out, std::string_view pattern, TDateTime value,
     }
 }
 
+// Characters a date or time text may carry around its numbers without saying anything: blanks,
+// no-break and thin spaces, and the bidi marks some locales put into their patterns. Answers how
+// many bytes of one such character stand at `at` (UTF-8), or 0.
+std::size_t ignorableAt(std::string_view text, std::size_t at) {
+    static constexpr std::string_view Ignorable[] = {
+        " ",
+        "\xC2\xA0",     // no-break space
+        "\xE2\x80\xAF", // narrow no-break space
+        "\xE2\x80\x89", // thin space
+        "\xE2\x80\x8E", // left-to-right mark
+        "\xE2\x80\x8F", // right-to-left mark
+        "\xD8\x9C",     // Arabic letter mark
+    };
+    const std::string_view rest = text.substr(at);
+    for (const std::string_view mark : Ignorable)
+        if (rest.starts_with(mark))
+            return mark.size();
+    return 0;
+}
+
+std::string_view trimIgnorable(std::string_view text) {
+    while (!text.empty()) {
+        if (const std::size_t n = ignorableAt(text, 0)) {
+            text.remove_prefix(n);
+            continue;
+        }
+        break;
+    }
+    while (!text.empty()) {
+        std::size_t n = 0;
+        for (std::size_t k = 1; k <= 3 && k <= text.size(); ++k)
+            if (ignorableAt(text, text.size() - k) == k)
+                n = k;
+        if (n == 0)
+            break;
+        text.remove_suffix(n);
+    }
+    return text;
+}
+
 // A reader over a date or time text with the scanning rules both conversions share.
 struct Scanner {
     std::string_view text;
     std::size_t at = 0;
 
     void skipBlanks() {
-        while (at < text.size() && text[at] == ' ')
-            ++at;
+        while (at < text.size()) {
+            const std::size_t n = ignorableAt(text, at);
+            if (n == 0)
+                return;
+            at += n;
+        }
     }
     bool number(int& value, int maxDigits) {
         skipBlanks();
@@ -248,43 +320,96 @@ struct Scanner {
 
 enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
 
-DateOrder dateOrderOf(std::string_view pattern) {
-    for (const char c : pattern) {
-        switch (upper(c)) {
-        case 'D':
-            return DateOrder::DayMonthYear;
-        case 'M':
-            return DateOrder::MonthDayYear;
-        case 'Y':
-        case 'E':
-            return DateOrder::YearMonthDay;
-        default:
-            break;
+// The pattern's literal texts around its day, month and year fields, as the date text shows them:
+// [0] before the first field, [k] between fields k and k + 1, and the last after the last field.
+// Blanks and marks at their ends are dropped, since the scanner skips those anyway.
+struct DatePattern {
+    DateOrder order = DateOrder::MonthDayYear;
+    std::vector<std::string> literals{""};
+};
+
+DatePattern datePatternOf(std::string_view pattern, const RegionalSettings& rs) {
+    DatePattern p;
+    bool orderKnown = false;
+    std::string literal;
+    auto endLiteral = [&] {
+        p.literals.back() = std::string(trimIgnorable(literal));
+        literal.clear();
+    };
+    for (std::size_t i = 0; i < pattern.size();) {
+        const char c = pattern[i];
+        if (c == '"' || c == '\'') {
+            const auto close = pattern.find(c, i + 1);
+            const auto end = close == std::string_view::npos ? pattern.size() : close;
+            literal.append(pattern.substr(i + 1, end - i - 1));
+            i = end == pattern.size() ? end : end + 1;
+            continue;
         }
+        const char u = upper(c);
+        if (u == 'D' || u == 'M' || u == 'Y' || u == 'E') {
+            if (!orderKnown) {
+                p.order = u == 'D'   ? DateOrder::DayMonthYear
+                          : u == 'M' ? DateOrder::MonthDayYear
+                                     : DateOrder::YearMonthDay;
+                orderKnown = true;
+            }
+            endLiteral();
+            p.literals.emplace_back();
+            i += runLength(pattern, i);
+            continue;
+        }
+        if (c == '/')
+            literal += rs.dateSeparator;
+        else
+            literal += c;
+        ++i;
     }
-    return DateOrder::MonthDayYear;
+    endLiteral();
+    return p;
 }
 
 bool scanDate(std::string_view text, const RegionalSettings& rs, int currentYear,
               TDateTime& result) {
+    const DatePattern pattern = datePatternOf(rs.shortDateFormat, rs);
+    const auto& literals = pattern.literals;
+    // Between two numbers stands the date separator or the pattern's own literal for that place
+    // (a pattern may join its fields with different texts, or with blanks alone).
+    auto separator = [&](Scanner& s, std::size_t place) {
+        if (s.literal(rs.dateSeparator))
+            return true;
+        if (place >= literals.size() - 1)
+            return false;
+        return literals[place].empty() || s.literal(literals[place]);
+    };
+    // After the last number: the pattern's literal for that place or its closing one (as in
+    // "25.12.2026 г."), or one date separator.
+    auto closing = [&](Scanner& s, std::size_t place) {
+        if (place < literals.size() && s.literal(literals[place]))
+            return;
+        if (s.literal(literals.back()))
+            return;
+        s.literal(rs.dateSeparator);
+    };
+
     Scanner s{text};
+    s.literal(literals.front());
     int n1 = 0, n2 = 0, n3 = 0;
-    if (!s.number(n1, 4) || !s.literal(rs.dateSeparator) || !s.number(n2, 4))
+    if (!s.number(n1, 4) || !separator(s, 1) || !s.number(n2, 4))
         return false;
     const std::size_t afterTwo = s.at;
-    const bool hasYear = s.literal(rs.dateSeparator) && s.number(n3, 4);
+    const bool hasYear = separator(s, 2) && s.number(n3, 4);
     if (!hasYear) {
         // Two numbers may be followed by one date separator.
         s.at = afterTwo;
-        s.literal(rs.dateSeparator);
+        closing(s, 2);
     } else {
         // So may three.
-        s.literal(rs.dateSeparator);
+        closing(s, 3);
     }
     if (!s.atEnd())
         return false;
 
-    const DateOrder order = dateOrderOf(rs.shortDateFormat);
+    const DateOrder order = pattern.order;
     int year = currentYear, month = 0, day = 0;
     if (!hasYear) {
         if (order == DateOrder::DayMonthYear)
@@ -313,13 +438,23 @@ bool scanDate(std::string_view text, const RegionalSettings& rs, int currentYear
     return true;
 }
 
-// An AM or PM marker: the locale's designators or the words AM and PM. 0 AM, 1 PM, -1 none.
+// An AM or PM marker: the locale's designators or the words AM and PM in any case, so a time
+// text written under another locale still reads. The longer texts are tried first, so a
+// designator that begins another one cannot cut it short. 0 AM, 1 PM, -1 none.
 int scanMarker(Scanner& s, const RegionalSettings& rs) {
-    if (s.literal(rs.timeAMString) || s.literal("AM"))
-        return 0;
-    if (s.literal(rs.timePMString) || s.literal("PM"))
-        return 1;
+    std::pair<std::string_view, int> markers[] = {
+        {rs.timeAMString, 0}, {rs.timePMString, 1}, {"AM", 0}, {"PM", 1}};
+    std::stable_sort(std::begin(markers), std::end(markers),
+                     [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
+    for (const auto& [word, marker] : markers)
+        if (s.literal(word))
+            return marker;
     return -1;
+}
+
+// The locale's time separator, or ':' and '.', the ones other locales write.
+bool scanTimeSeparator(Scanner& s, const RegionalSettings& rs) {
+    return s.literal(rs.timeSeparator) || s.literal(":") || s.literal(".");
 }
 
 bool scanTime(std::string_view text, const RegionalSettings& rs, double& result) {
@@ -328,10 +463,10 @@ bool scanTime(std::string_view text, const RegionalSettings& rs, double& result)
     int hour = 0, minute = 0, second = 0;
     if (!s.number(hour, 4))
         return false;
-    if (s.literal(rs.timeSeparator)) {
+    if (scanTimeSeparator(s, rs)) {
         if (!s.number(minute, 4))
             return false;
-        if (s.literal(rs.timeSeparator) && !s.number(second, 4))
+        if (scanTimeSeparator(s, rs) && !s.number(second, 4))
             return false;
     }
     if (marker < 0)

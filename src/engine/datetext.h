@@ -30,12 +30,16 @@ std::string dateToStr(TDateTime value, const RegionalSettings& rs);
 std::string timeToStr(TDateTime value, const RegionalSettings& rs);
 
 // Reads a date text (day number with no fraction). A missing or two-digit year takes the
-// current year or century. Throws EConvertError("'<text>' is not a valid date").
+// current year or century. Besides the date separator, the short date pattern's own literals
+// are read where the pattern puts them ("25.12.2026 г."); blanks and bidi marks are skipped.
+// Throws EConvertError("'<text>' is not a valid date").
 TDateTime strToDate(std::string_view text, const RegionalSettings& rs, int currentYear);
 bool tryStrToDate(std::string_view text, const RegionalSettings& rs, int currentYear,
                   TDateTime& result);
 
-// Reads a time text into a fraction of a day. Throws EConvertError("'<text>' is not a valid time").
+// Reads a time text into a fraction of a day. The designators may be the settings' or AM and PM
+// in any case, the separator the settings' or ':' or '.', so a time text written under another
+// locale reads too. Throws EConvertError("'<text>' is not a valid time").
 double strToTime(std::string_view text, const RegionalSettings& rs);
 bool tryStrToTime(std::string_view text, const RegionalSettings& rs, double& result);
 

@@ -19,8 +19,9 @@ struct RegionalSettings {
     std::string longTimeFormat = "h:mm:ss AMPM";
     std::string dateSeparator = "/";
     std::string timeSeparator = ":";
-    std::string timeAMString = "AM"; // at most 5 characters
-    std::string timePMString = "PM"; // at most 5 characters
+    // At most 5 characters; taken from a locale, at most the 2 the time field writes.
+    std::string timeAMString = "AM";
+    std::string timePMString = "PM";
     std::string thousandSeparator = ",";
     std::array<std::string, 12> shortMonthNames{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};

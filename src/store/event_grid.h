@@ -31,8 +31,13 @@ inline constexpr int WhenCol = 4;
 inline constexpr std::array<std::string_view, EventGridCols> EventGridHeadings = {
     "Description", "Date", "Time", "Day", "When"};
 
+// A column nobody sees: the whole day number a row was loaded with, as decimal text (empty for
+// a row added since). It travels with its row through sorting and deleting, so a save can fall
+// back on it when the row's date text cannot be read (see eventDay in event_store.h).
+inline constexpr int LoadedDayCol = EventGridCols;
+
 struct EventGrid {
-    StringGrid cells{EventGridCols, EventGridRows};
+    StringGrid cells{EventGridCols + 1, EventGridRows};
     int row = FirstEventRow;    // the selected row
     int topRow = FirstEventRow; // the first scrollable row in view
 

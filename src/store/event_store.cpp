@@ -4,6 +4,7 @@
 #include "store/integer_text.h"
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 namespace fs = std::filesystem;
@@ -21,7 +22,7 @@ constexpr std::string_view PosKey = "Pos";
 constexpr std::string_view LastoneSection = "Lastone";
 constexpr std::string_view TopKey = "Top";
 constexpr std::string_view LastKey = "Last";
-// What a missing text value reads as, so it can be told from an empty one.
+// What a missing divider position reads as, so it can be told from an empty one.
 constexpr std::string_view MissingValue = "error";
 
 // One more than the event rows: the heading row is counted too.
@@ -75,16 +76,19 @@ void readGridFrom(const ProfileFile& store, EventGrid& grid, int& splitterPos,
     int next = FirstEventRow;
     for (int n = 1; n <= EntrySectionCount && next <= LastEventRow; ++n) {
         const std::string section = entrySection(n);
-        std::string desc = store.readString(section, DescKey, MissingValue);
+        // A missing key, not a value, makes an entry incomplete: an event may well be called
+        // "error".
+        std::optional<std::string> desc = store.readValue(section, DescKey);
         const std::int32_t date = store.readInteger(section, DateKey, 0);
-        std::string time = store.readString(section, TimeKey, MissingValue);
+        std::optional<std::string> time = store.readValue(section, TimeKey);
         // A day number outside the calendar cannot come from a save; shown, it would read as
         // the calendar's zero and be saved as a date the user never chose.
-        if (desc == MissingValue || date == 0 || !isCalendarDay(date) || time == MissingValue)
+        if (!desc || date == 0 || !isCalendarDay(date) || !time)
             continue;
-        grid.cells.cell(DescriptionCol, next) = std::move(desc);
+        grid.cells.cell(DescriptionCol, next) = std::move(*desc);
         grid.cells.cell(DateCol, next) = dateToStr(static_cast<TDateTime>(date), rs);
-        grid.cells.cell(TimeCol, next) = std::move(time);
+        grid.cells.cell(TimeCol, next) = std::move(*time);
+        grid.cells.cell(LoadedDayCol, next) = std::to_string(date);
         ++next;
     }
 
@@ -92,19 +96,38 @@ void readGridFrom(const ProfileFile& store, EventGrid& grid, int& splitterPos,
     grid.row = clampToEventRow(store.readInteger(LastoneSection, LastKey, FirstEventRow));
 }
 
-void writeGridTo(ProfileFile& store, const EventGrid& grid, int splitterPos,
-                 const RegionalSettings& rs, int currentYear) {
-    for (int n = 1; n <= EntrySectionCount; ++n) {
-        if (n < grid.cells.rowCount()) {
-            writeEntry(store, n, grid.cells.cell(DescriptionCol, n),
-                       myStrToDate(grid.cells.cell(DateCol, n), rs, currentYear),
-                       grid.cells.cell(TimeCol, n));
-        } else {
-            writeEntry(store, n, "", 0, "");
+std::int32_t eventDay(const EventGrid& grid, int r, const RegionalSettings& rs, int currentYear) {
+    TDateTime date = 0;
+    if (tryStrToDate(grid.cells.cell(DateCol, r), rs, currentYear, date))
+        return static_cast<std::int32_t>(std::trunc(date));
+    const std::int32_t loaded = integerTextOr(grid.cells.cell(LoadedDayCol, r), 0);
+    return isCalendarDay(loaded) ? loaded : 0;
+}
+
+std::vector<int> writeGridTo(ProfileFile& store, const EventGrid& grid, int splitterPos,
+                             const RegionalSettings& rs, int currentYear) {
+    // A save never writes a value it cannot read back. A date text that does not read (a
+    // regional setting changed under it, say) would be stored as day 0, and the event would
+    // be dropped at the next load: such a row keeps the day number it was loaded with, and a
+    // row without one is left out of the file (it stays in the grid) and answered to the caller.
+    // Rows without a day are packed away, blank ones included; loading packs the same way.
+    std::vector<int> unsaved;
+    int n = 1;
+    for (int r = FirstEventRow; r < grid.cells.rowCount(); ++r) {
+        const std::int32_t day = eventDay(grid, r, rs, currentYear);
+        if (day == 0) {
+            if (!grid.isBlank(r))
+                unsaved.push_back(r);
+            continue;
         }
+        writeEntry(store, n++, grid.cells.cell(DescriptionCol, r), day,
+                   grid.cells.cell(TimeCol, r));
     }
+    for (; n <= EntrySectionCount; ++n)
+        writeEntry(store, n, "", 0, "");
     store.writeString(SplitSection, PosKey, std::to_string(splitterPos));
     writeRows(store, grid.topRow, grid.row);
+    return unsaved;
 }
 
 void convertOldStore(const ProfileFile& oldStore, ProfileFile& store, const RegionalSettings& rs,
@@ -127,12 +150,13 @@ void readGrid(const fs::path& folder, EventGrid& grid, int& splitterPos,
     readGridFrom(ProfileFile::open(storePath(folder)), grid, splitterPos, rs);
 }
 
-void writeGrid(const fs::path& folder, const EventGrid& grid, int splitterPos,
-               const RegionalSettings& rs, int currentYear) {
+std::vector<int> writeGrid(const fs::path& folder, const EventGrid& grid, int splitterPos,
+                           const RegionalSettings& rs, int currentYear) {
     const fs::path path = storePath(folder);
     ProfileFile store = ProfileFile::open(path);
-    writeGridTo(store, grid, splitterPos, rs, currentYear);
+    std::vector<int> unsaved = writeGridTo(store, grid, splitterPos, rs, currentYear);
     store.commit(path);
+    return unsaved;
 }
 
 void ConvertOldZadudIniFile(const fs::path& folder, const RegionalSettings& rs, int currentYear) {

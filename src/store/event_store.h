@@ -22,6 +22,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string_view>
+#include <vector>
 
 namespace vz {
 
@@ -35,10 +36,16 @@ std::filesystem::path storePath(const std::filesystem::path& folder);
 // empty or not a valid date (no message). `currentYear` completes missing or two-digit years.
 std::int32_t myStrToDate(std::string_view text, const RegionalSettings& rs, int currentYear);
 
+// The whole day number of event row `r` for saving: its date text read with the short date
+// pattern, else the day number the row was loaded with; 0 when there is neither (and for the
+// day 0 itself, which the store cannot keep: it marks a blank entry).
+std::int32_t eventDay(const EventGrid& grid, int r, const RegionalSettings& rs, int currentYear);
+
 // Loads the store of `folder` into the event rows (1 to 25) of `grid`, its selected and top
-// rows, and the divider position. Only entries with a description, a date other than 0 and a
-// time are loaded, packed from row 1 on in file order; the rest of the rows are cleared. The
-// heading row is left alone; the Day and When columns are left empty for the display to fill.
+// rows, and the divider position. Only entries with a "Desc" and a "Time" key (whatever their
+// values, "error" included) and a date other than 0 are loaded, packed from row 1 on in file
+// order; the rest of the rows are cleared. Each row remembers the day number it was loaded
+// with. The heading row is left alone; the Day and When columns are left empty for the display.
 // A missing file loads an empty list. `splitterPos` keeps its value when the file holds none or
 // holds no integer; selected and top rows outside 1 to 25 move to the nearest event row.
 void readGrid(const std::filesystem::path& folder, EventGrid& grid, int& splitterPos,
@@ -46,8 +53,10 @@ void readGrid(const std::filesystem::path& folder, EventGrid& grid, int& splitte
 
 // Saves the grid's descriptions, dates (as day numbers) and times, the divider position and the
 // selected and top rows. Keys and sections of the file the store does not use are kept.
-void writeGrid(const std::filesystem::path& folder, const EventGrid& grid, int splitterPos,
-               const RegionalSettings& rs, int currentYear);
+// Answers the event rows left out of the file because no day number is known for them (see
+// eventDay); they stay in the grid, for the caller to report.
+std::vector<int> writeGrid(const std::filesystem::path& folder, const EventGrid& grid,
+                           int splitterPos, const RegionalSettings& rs, int currentYear);
 
 // Carries an older store of `folder`, whose dates are date texts, into the store, then renames
 // it to "zadud.ini.bak" (replacing an older backup) so it is converted once and nothing in it is
@@ -61,8 +70,8 @@ void ConvertOldZadudIniFile(const std::filesystem::path& folder, const RegionalS
 // The in-memory halves of the calls above, for callers that already hold a profile.
 void readGridFrom(const ProfileFile& store, EventGrid& grid, int& splitterPos,
                   const RegionalSettings& rs);
-void writeGridTo(ProfileFile& store, const EventGrid& grid, int splitterPos,
-                 const RegionalSettings& rs, int currentYear);
+std::vector<int> writeGridTo(ProfileFile& store, const EventGrid& grid, int splitterPos,
+                             const RegionalSettings& rs, int currentYear);
 void convertOldStore(const ProfileFile& oldStore, ProfileFile& store, const RegionalSettings& rs,
                      int currentYear);
 

@@ -82,6 +82,8 @@ int StoreWatch::takeInOutsideChanges(const std::filesystem::path& storeFile, Eve
         grid.cells.cell(DescriptionCol, blank) = std::get<0>(key);
         grid.cells.cell(DateCol, blank) = std::get<1>(key);
         grid.cells.cell(TimeCol, blank) = std::get<2>(key);
+        // The day it was read with goes along, so a later save can keep it.
+        grid.cells.cell(LoadedDayCol, blank) = theirs.cells.cell(LoadedDayCol, r);
         --want->second;
         ++added;
     }

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <stdexcept>
+#include <utility>
 
 namespace vz {
 
@@ -172,15 +173,22 @@ bool ProfileFile::sectionExists(std::string_view section) const {
     return m_sectionIndex.contains(fold(section));
 }
 
+std::optional<std::string> ProfileFile::readValue(std::string_view section,
+                                                  std::string_view key) const {
+    const Line* line = findKey(section, key);
+    if (!line)
+        return std::nullopt;
+    std::string_view value = keyLine(line->text)->value;
+    if (isQuoted(value))
+        value = value.substr(1, value.size() - 2);
+    return std::string(utf8Prefix(value, MaxValueLength));
+}
+
 std::string ProfileFile::readString(std::string_view section, std::string_view key,
                                     std::string_view defaultValue) const {
-    std::string_view value = defaultValue;
-    if (const Line* line = findKey(section, key)) {
-        value = keyLine(line->text)->value;
-        if (isQuoted(value))
-            value = value.substr(1, value.size() - 2);
-    }
-    return std::string(utf8Prefix(value, MaxValueLength));
+    if (auto value = readValue(section, key))
+        return std::move(*value);
+    return std::string(utf8Prefix(defaultValue, MaxValueLength));
 }
 
 std::int32_t ProfileFile::readInteger(std::string_view section, std::string_view key,

@@ -43,6 +43,9 @@ public:
 
     std::string readString(std::string_view section, std::string_view key,
                            std::string_view defaultValue) const;
+    // The value of a key, or nothing when the key is missing; unlike readString, a value that
+    // happens to equal some default is still told from a missing key.
+    std::optional<std::string> readValue(std::string_view section, std::string_view key) const;
     // A "0x" or "0X" prefix is hexadecimal; a value that is not an integer gives the default.
     std::int32_t readInteger(std::string_view section, std::string_view key,
                              std::int32_t defaultValue) const;

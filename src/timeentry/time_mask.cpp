@@ -197,18 +197,30 @@ int TimeMask::read(const std::u32string& text, const TimeDesignators& d) const {
         if (typed.empty())
             return NoTime;
         const auto runLength = static_cast<std::size_t>(m_designator.length());
-        if (equalsIgnoringAsciiCase(typed, d.pm.substr(0, runLength))) {
+        auto is = [&](std::u32string_view designator) {
+            return equalsIgnoringAsciiCase(typed, designator.substr(0, runLength));
+        };
+        // The settings' designators first; then AM and PM, so a time written under another
+        // locale still reads.
+        bool pm = false;
+        if (is(d.pm))
+            pm = true;
+        else if (is(d.am))
+            pm = false;
+        else if (is(U"PM"))
+            pm = true;
+        else if (!is(U"AM"))
+            return NoTime;
+        if (pm) {
             if (h > 12)
                 return NoTime;
             if (h < 12)
                 h += 12;
-        } else if (equalsIgnoringAsciiCase(typed, d.am.substr(0, runLength))) {
+        } else {
             if (h == 0 || h > 12)
                 return NoTime;
             if (h == 12)
                 h = 0;
-        } else {
-            return NoTime;
         }
     }
     if (h > 23 || m > 59 || s > 59)

@@ -246,13 +246,32 @@ TEST_F(ListEditingTest, TheReportRightAfterAnEditOrDeleteNamesTheSelectedRowsEve
     EXPECT_EQ(reportedEvent(), "Event: banana");
 }
 
-TEST_F(ListEditingTest, AnUnreadableDateOpensNoDialog) {
-    writeStore(storeOf({"Trip"}));
+TEST_F(ListEditingTest, AnUnreadableDateFallsBackOnTheDayTheRowWasLoadedWith) {
+    writeStore(storeOf({"Trip", "Walk"}));
     TfrmMain w(dir.path());
     w.show();
-    w.eventGrid().cells.cell(1, 1) = "31/31/2026";
+    w.eventGrid().cells.cell(DateCol, 1) = "31/31/2026";
+    // The edit dialog opens on the stored day; cancelled, the save keeps that day.
+    QString shown;
+    whenModal([&](QWidget* modal) {
+        shown = static_cast<TfrmEdit*>(modal)->edDate->text();
+        static_cast<QDialog*>(modal)->reject();
+    });
+    w.btEditClick();
+    EXPECT_EQ(shown, "12/9/2025");
+    EXPECT_NE(readStore().find("Desc=Trip\r\nDate=46000\r\n"), std::string::npos);
+    EXPECT_TRUE(messages().isEmpty());
+
+    // A row known by its text alone cannot be edited or saved: it is reported and stays listed.
+    w.eventGrid().cells.cell(LoadedDayCol, 1).clear();
     EXPECT_THROW(w.btEditClick(), std::exception);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    w.writeGrid();
+    EXPECT_EQ(readStore().find("Trip"), std::string::npos);
+    EXPECT_NE(readStore().find("Desc=Walk\r\nDate=46000\r\n"), std::string::npos);
+    EXPECT_EQ(cell(w, DescriptionCol, 1), "Trip");
+    EXPECT_TRUE(messages().join('\n').contains("'31/31/2026' is not a valid date"))
+        << messages().join('\n').toStdString();
 }
 
 } // namespace

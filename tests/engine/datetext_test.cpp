@@ -124,6 +124,65 @@ TEST(StrToDate, RefusesWhatIsNotADate) {
     EXPECT_EQ(strToDate("2/29/2000", us, 2026), day(2000, 2, 29));
 }
 
+TEST(StrToDate, ReadsThePatternsOwnLiteralsAndSkipsMarks) {
+    // A closing literal, fields joined by a blank, and bidi marks around the separators.
+    RegionalSettings bulgarian = german();
+    bulgarian.shortDateFormat = "d.MM.yyyy \"\xD0\xB3.\"";
+    RegionalSettings blankJoined = usDefaults();
+    blankJoined.shortDateFormat = "dd/MM yyyy";
+    RegionalSettings arabic = usDefaults();
+    arabic.shortDateFormat = "d/M/yyyy";
+    RegionalSettings korean = isoDates();
+    korean.shortDateFormat = "yyyy. M. d.";
+    korean.dateSeparator = ".";
+    struct Case {
+        const RegionalSettings& rs;
+        const char* text;
+    } cases[] = {{bulgarian, "1.06.1997 \xD0\xB3."},
+                 {bulgarian, "1.06.1997"},
+                 {blankJoined, "01/06 1997"},
+                 {blankJoined, "01/06/1997"},
+                 {arabic, "1\xE2\x80\x8F/6\xE2\x80\x8F/1997"},
+                 {arabic, "\xE2\x80\x8F"
+                          "1/6/1997\xC2\xA0"},
+                 {korean, "1997. 6. 1."}};
+    for (const Case& c : cases)
+        EXPECT_EQ(strToDate(c.text, c.rs, 2026), day(1997, 6, 1)) << c.text;
+    // Still only where the pattern puts them.
+    for (const char* text : {"1 06 1997", "\xD0\xB3. 1.06.1997", "1.06.1997 \xD0\xB3.x"})
+        EXPECT_THROW(strToDate(text, bulgarian, 2026), EConvertError) << text;
+    // A quoted literal does not decide the order of the numbers.
+    RegionalSettings quoted = german();
+    quoted.shortDateFormat = "\"Y\"dd.MM.yyyy";
+    EXPECT_EQ(strToDate("Y01.06.1997", quoted, 2026), day(1997, 6, 1));
+}
+
+TEST(StrToTime, ReadsTimesWrittenUnderOtherLocales) {
+    RegionalSettings korean = usDefaults();
+    korean.timeAMString = "\xEC\x98\xA4\xEC\xA0\x84";
+    korean.timePMString = "\xEC\x98\xA4\xED\x9B\x84";
+    RegionalSettings finnish = usDefaults();
+    finnish.timeSeparator = ".";
+    RegionalSettings prefixed = usDefaults();
+    prefixed.timeAMString = "a";
+    prefixed.timePMString = "ab";
+    const double sevenPm = 19 * 60 + 5;
+    struct Case {
+        const RegionalSettings& rs;
+        const char* text;
+        double minutes;
+    } cases[] = {{korean, "07:05 \xEC\x98\xA4\xED\x9B\x84", sevenPm},
+                 {korean, "07:05 pm", sevenPm},
+                 {korean, "07:05 Am", 7 * 60 + 5},
+                 {finnish, "07.05 PM", sevenPm},
+                 {finnish, "07:05 PM", sevenPm},
+                 {usDefaults(), "07.05 PM", sevenPm},
+                 {prefixed, "07:05 ab", sevenPm},
+                 {prefixed, "07:05 a ", 7 * 60 + 5}};
+    for (const Case& c : cases)
+        EXPECT_NEAR(strToTime(c.text, c.rs) * 1440, c.minutes, 1e-6) << c.text;
+}
+
 TEST(StrToTime, MarkersHoursAndSeparators) {
     const RegionalSettings us = usDefaults();
     const double minute = 1.0 / 1440;

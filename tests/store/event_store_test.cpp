@@ -1,6 +1,7 @@
 #include "engine/datetext.h"
 #include "store/atomic_file.h"
 #include "store/event_store.h"
+#include "store/sortgrid.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -115,7 +116,7 @@ TEST(EventStore, LoadsAcceptedEntriesPackedInFileOrder) {
                                "[Entry8]\r\nDesc=Zero day\r\nDate=0\r\nTime=02:00 PM\r\n"
                                "[Entry9]\r\nDesc=Off the calendar\r\nDate=99999999\r\nTime=x\r\n"
                                "[Entry10]\r\nDesc=Old\r\nDate=-1\r\nTime=03:00 AM\r\n"
-                               "[Entry11]\r\nDesc=error\r\nDate=36527\r\nTime=03:00 AM\r\n");
+                               "[Entry11]\r\nDesc=error\r\nDate=36527\r\nTime=error\r\n");
     const Loaded loaded = load(folder);
     EXPECT_EQ(eventsOf(loaded.grid), (std::vector<Event>{{"One", "1/1/2000", "12:00 AM"},
                                                          {"Hex date", "1/1/2000", "01:00 PM"}}));
@@ -123,7 +124,10 @@ TEST(EventStore, LoadsAcceptedEntriesPackedInFileOrder) {
     EXPECT_EQ(loaded.grid.cells.cell(DateCol, 3), "1/2/2000");
     EXPECT_EQ(loaded.grid.cells.cell(DescriptionCol, 4), "Old");
     EXPECT_EQ(loaded.grid.cells.cell(DateCol, 4), "12/29/1899");
-    EXPECT_TRUE(loaded.grid.cells.cell(DescriptionCol, 5).empty());
+    // "error" is a value like any other: only a missing key leaves an entry out.
+    EXPECT_EQ(loaded.grid.cells.cell(DescriptionCol, 5), "error");
+    EXPECT_EQ(loaded.grid.cells.cell(TimeCol, 5), "error");
+    EXPECT_TRUE(loaded.grid.cells.cell(DescriptionCol, 6).empty());
     EXPECT_TRUE(loaded.grid.cells.cell(DayCol, 1).empty());
 }
 
@@ -212,13 +216,41 @@ TEST(EventStore, LoadsFilesOfTheOlderProgramsEncoding) {
               (std::vector<Event>{{"Caf\xC3\xA9 \xC2\xABnoir\xC2\xBB", "1/1/2000", "12:00 AM"}}));
 }
 
-TEST(EventStore, DatesThatDoNotParseAreSavedAsZeroAndDropped) {
+TEST(EventStore, RowsWithoutADayAreLeftOutAndAnswered) {
     const test::TempFolder folder;
-    save(folder, listOf({{"Bad", "13/45/2000", "12:00 AM"},
-                         {"Day zero", "12/30/1899", "12:00 AM"},
-                         {"Empty date", "", "12:00 AM"},
-                         {"Good", "1/1/2000", "12:00 AM"}}));
+    const std::vector<int> unsaved = writeGrid(folder.path(),
+                                               listOf({{"Bad", "13/45/2000", "12:00 AM"},
+                                                       {"Day zero", "12/30/1899", "12:00 AM"},
+                                                       {"Empty date", "", "12:00 AM"},
+                                                       {"Good", "1/1/2000", "12:00 AM"}}),
+                                               200, settings(), CurrentYear);
+    EXPECT_EQ(unsaved, (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(eventsOf(load(folder).grid), (std::vector<Event>{{"Good", "1/1/2000", "12:00 AM"}}));
+    EXPECT_EQ(folder.read("zadud2.ini").find("Bad"), std::string::npos);
+}
+
+TEST(EventStore, AnUnreadableDateKeepsTheDayItWasLoadedWith) {
+    const test::TempFolder folder;
+    folder.write("zadud2.ini", "[Entry1]\r\nDesc=Later\r\nDate=36527\r\nTime=01:00 PM\r\n"
+                               "[Entry2]\r\nDesc=Sooner\r\nDate=36526\r\nTime=02:00 PM\r\n");
+    Loaded loaded = load(folder);
+    // The regional settings change under the list: neither date text reads any more. The
+    // day numbers travel with their rows through sorting and deleting.
+    RegionalSettings other = settings();
+    other.shortDateFormat = "yyyy-MM-dd";
+    other.dateSeparator = "-";
+    SortGridRows(loaded.grid.cells, 1, 2, DescriptionCol, true);
+    EXPECT_EQ(loaded.grid.cells.cell(DescriptionCol, 1), "Sooner");
+    EXPECT_EQ(eventDay(loaded.grid, 1, other, CurrentYear), 36526);
+    EXPECT_TRUE(writeGrid(folder.path(), loaded.grid, 200, other, CurrentYear).empty());
+    EXPECT_NE(folder.read("zadud2.ini").find("Desc=Sooner\r\nDate=36526\r\n"), std::string::npos);
+    deleteRow(loaded.grid, 1);
+    EXPECT_EQ(eventDay(loaded.grid, 1, other, CurrentYear), 36527);
+    writeGrid(folder.path(), loaded.grid, 200, other, CurrentYear);
+    EXPECT_EQ(eventsOf(load(folder).grid), (std::vector<Event>{{"Later", "1/2/2000", "01:00 PM"}}));
+    // A date text that reads wins over the day the row was loaded with.
+    loaded.grid.cells.cell(DateCol, 1) = "2001-01-01";
+    EXPECT_EQ(eventDay(loaded.grid, 1, other, CurrentYear), 36892);
 }
 
 TEST(EventStore, SaveKeepsWhatItDoesNotOwn) {

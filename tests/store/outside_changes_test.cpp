@@ -69,6 +69,7 @@ TEST_F(OutsideChangesTest, EventsAddedByAnotherProgramJoinTheList) {
     EXPECT_EQ(namesOf(ours), (std::vector<std::string>{"A", "B", "C", "D"}));
     EXPECT_EQ(ours.cells.cell(DateCol, 3), "12/8/2026");
     EXPECT_EQ(ours.cells.cell(TimeCol, 3), "09:00 AM");
+    EXPECT_EQ(ours.cells.cell(LoadedDayCol, 3), "46364"); // kept should the text stop reading
 }
 
 TEST_F(OutsideChangesTest, OurDeletionsAndTheirsAreBothKeptSafe) {

@@ -59,6 +59,17 @@ TEST(ProfileFile, ReadsLikeThePrivateProfileFunctions) {
     }
 }
 
+TEST(ProfileFile, TellsAMissingKeyFromAValueThatLooksLikeTheDefault) {
+    const ProfileFile ini =
+        ProfileFile::fromBytes("[S]\r\nk=error\r\nempty=\r\nquoted=\"error\"\r\n;c=1\r\n");
+    EXPECT_EQ(ini.readValue("S", "k"), "error");
+    EXPECT_EQ(ini.readValue("s", "QUOTED"), "error");
+    EXPECT_EQ(ini.readValue("S", "empty"), "");
+    EXPECT_EQ(ini.readValue("S", "j"), std::nullopt);
+    EXPECT_EQ(ini.readValue("S", ";c"), std::nullopt);
+    EXPECT_EQ(ini.readValue("T", "k"), std::nullopt);
+}
+
 TEST(ProfileFile, ValuesAreCutAt1023Characters) {
     const std::string ascii(2000, 'x');
     std::string accented;

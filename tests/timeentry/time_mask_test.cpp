@@ -71,6 +71,21 @@ TEST(TimeMask, ShortDesignatorsReadBack) {
     EXPECT_EQ(read("hh:mm tt", "02:37 p ", d), 52620);
 }
 
+TEST(TimeMask, ReadsAmAndPmBesideTheLocalesDesignators) {
+    // A store written under an English locale opens its times under any other.
+    TimeDesignators d = Us;
+    d.am = U"\u0635";
+    d.pm = U"\u0645";
+    EXPECT_EQ(read("hh:mm tt", "07:05 \u0645 ", d), 68700);
+    EXPECT_EQ(read("hh:mm tt", "07:05 PM", d), 68700);
+    EXPECT_EQ(read("hh:mm tt", "07:05 am", d), 25500);
+    EXPECT_EQ(read("hh:mm tt", "07:05 xm", d), -1);
+    // The locale's own designators come first.
+    d.am = U"PM";
+    d.pm = U"AM";
+    EXPECT_EQ(read("hh:mm tt", "07:05 PM", d), 25500);
+}
+
 TEST(TimeMask, WithoutDesignatorsTheClockRunsTo23) {
     TimeDesignators d = Us;
     d.am.clear();
