@@ -2,7 +2,6 @@
 lines of text, the event dialog's fields are found by their labels and tell their text and each
 edit, and every button and spin button has a name. Run with --dump to print what a reader sees
 of each window."""
-import datetime
 import os
 import subprocess
 import sys
@@ -28,15 +27,12 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402
 
 sys.path.insert(0, os.path.dirname(__file__))
-from desktop import Desktop  # noqa: E402
+from desktop import Desktop, day_number  # noqa: E402
 
 MAIN = "Vizevavoz 98"
 EDIT = "Add/Edit description, date and time"
 TIME_ENTRY = "Time Entry"
 
-
-def day_number(y, m, d):
-    return (datetime.date(y, m, d) - datetime.date(1899, 12, 30)).days
 
 
 STORE = f"""[Entry1]

@@ -1,9 +1,16 @@
 """Runs the real program as a person would: under Xvfb, with a pinned clock, driven by xdotool."""
+import datetime
 import os
 import shutil
 import subprocess
 import tempfile
 import time
+
+
+def day_number(y, m, d):
+    """The store's whole day number of a date: days since 30 December 1899."""
+    return (datetime.date(y, m, d) - datetime.date(1899, 12, 30)).days
+
 
 FAKETIME_LIB = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
 

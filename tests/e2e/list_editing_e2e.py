@@ -2,7 +2,6 @@
 renamed with the mouse, one given a time on the time bar, one deleted; the store written at the
 end holds exactly what the list showed, and the next start shows it again. Also grabs the two
 dialogs at their designed sizes for the documentation."""
-import datetime
 import os
 import re
 import sys
@@ -10,7 +9,7 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from desktop import Desktop  # noqa: E402
+from desktop import Desktop, day_number  # noqa: E402
 
 PROGRAM = sys.argv.pop(1) if len(sys.argv) > 1 else "build/bin/vorurer"
 # Where the dialogs' pictures go (the documentation's folder when refreshing it).
@@ -37,9 +36,6 @@ BAR_LEFT = 8
 BAR_Y = 25
 TIME_ENTRY_OK = (320 + 44, 91 + 14)
 
-
-def day_number(y, m, d):
-    return (datetime.date(y, m, d) - datetime.date(1899, 12, 30)).days
 
 
 def bar_x(hour, minute):

@@ -1,7 +1,6 @@
 """The program under locales whose dates carry literals or bidi marks and whose designators are
 not AM and PM: a store written elsewhere opens without a message, an event added here is stored
 with its day, and the next start shows the same list from the same file."""
-import datetime
 import os
 import re
 import subprocess
@@ -10,7 +9,7 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from desktop import Desktop  # noqa: E402
+from desktop import Desktop, day_number  # noqa: E402
 
 PROGRAM = sys.argv.pop(1) if len(sys.argv) > 1 else "build/bin/vorurer"
 # Where screenshots of the main window and the edit dialog go, when asked for.
@@ -35,9 +34,6 @@ Date=46364
 Time=07:05 PM
 """
 
-
-def day_number(y, m, d):
-    return (datetime.date(y, m, d) - datetime.date(1899, 12, 30)).days
 
 
 def entries(store):

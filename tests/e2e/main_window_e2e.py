@@ -1,19 +1,15 @@
 """The main window as a person meets it: a prepared store loads, a click copies the report,
 closing rewrites the store, and the placement comes back at the next start."""
-import datetime
 import os
 import re
 import sys
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from desktop import Desktop  # noqa: E402
+from desktop import Desktop, day_number  # noqa: E402
 
 PROGRAM = sys.argv.pop(1) if len(sys.argv) > 1 else "build/bin/vorurer"
 
-
-def day_number(y, m, d):
-    return (datetime.date(y, m, d) - datetime.date(1899, 12, 30)).days
 
 
 STORE = f"""[Entry1]

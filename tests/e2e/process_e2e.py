@@ -1,6 +1,5 @@
 """How the program starts and ends beside a store: one running copy per store, ending signals
 that save like Exit, a lock left by a killed copy, and a close while the store cannot be written."""
-import datetime
 import os
 import re
 import shutil
@@ -11,14 +10,11 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from desktop import FAKETIME_LIB, Desktop  # noqa: E402
+from desktop import FAKETIME_LIB, Desktop, day_number  # noqa: E402
 
 PROGRAM = sys.argv.pop(1) if len(sys.argv) > 1 else "build/bin/vorurer"
 CAPTION = "Vizevavoz 98"
 
-
-def day_number(y, m, d):
-    return (datetime.date(y, m, d) - datetime.date(1899, 12, 30)).days
 
 
 STORE = f"""[Entry1]

@@ -3,7 +3,6 @@ month and year menus are real pop-ups (a menu opened on a window that is not the
 is a fatal protocol error that ends the program), a click beside the calendar closes it keeping
 the date, so does another program coming to the front, the event is saved, and the stored
 window position is left alone because a Wayland client cannot know it."""
-import datetime
 import os
 import re
 import subprocess
@@ -12,6 +11,7 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
+from desktop import day_number  # noqa: E402
 from wayland import WaylandDesktop  # noqa: E402
 
 PROGRAM = sys.argv.pop(1) if len(sys.argv) > 1 else "build/bin/vorurer"
@@ -30,9 +30,6 @@ OK = (184 + 37, 328 + 12)
 EXIT = (1024 - 44, 768 - 41)
 STORED_PLACEMENT = "0 1 -1 -1 -1 -1 100 120 668 519 "
 
-
-def day_number(y, m, d):
-    return (datetime.date(y, m, d) - datetime.date(1899, 12, 30)).days
 
 
 class Wayland(unittest.TestCase):

@@ -1,6 +1,0 @@
-if(VZ_WITH_QT)
-    find_program(VZ_PYTHON python3)
-    add_test(NAME e2e_keyboard
-             COMMAND ${VZ_PYTHON} ${VZ_DIR}/keyboard_e2e.py $<TARGET_FILE:vorurer>)
-    set_tests_properties(e2e_keyboard PROPERTIES LABELS e2e TIMEOUT 300 RUN_SERIAL ON)
-endif()
