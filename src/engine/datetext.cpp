@@ -49,42 +49,48 @@ bool isMarkerAt(std::string_view pattern, std::size_t i) {
            startsWithNoCase(pattern, i, "ampm");
 }
 
+// Calls visit(i) for each position of pattern[from, to) outside quoted literals until it returns
+// false. Returns false when a quote is left open.
+template <typename Visit>
+bool visitOutsideQuotes(std::string_view pattern, std::size_t from, std::size_t to, Visit visit) {
+    for (std::size_t i = from; i < to; ++i) {
+        const char c = pattern[i];
+        if (c == '"' || c == '\'') {
+            const auto close = pattern.find(c, i + 1);
+            if (close == std::string_view::npos)
+                return false;
+            i = close;
+        } else if (!visit(i)) {
+            break;
+        }
+    }
+    return true;
+}
+
 // Whether an am/pm marker stands between the previous hour field and this one, as in patterns
 // that put the marker first ("ampm h:nn"), making the hour 12-hour based.
 bool twelveHourBehind(std::string_view pattern, std::size_t hourAt) {
     bool marker = false;
-    for (std::size_t i = 0; i < hourAt; ++i) {
-        const char c = pattern[i];
-        if (c == '"' || c == '\'') {
-            const auto close = pattern.find(c, i + 1);
-            if (close == std::string_view::npos)
-                return false;
-            i = close;
-        } else if (upper(c) == 'H') {
+    const bool closed = visitOutsideQuotes(pattern, 0, hourAt, [&](std::size_t i) {
+        if (upper(pattern[i]) == 'H')
             marker = false;
-        } else if (isMarkerAt(pattern, i)) {
+        else if (isMarkerAt(pattern, i))
             marker = true;
-        }
-    }
-    return marker;
+        return true;
+    });
+    return closed && marker;
 }
 
 // Whether an am/pm marker follows (before the next hour field), making the hour 12-hour based.
 bool twelveHourAhead(std::string_view pattern, std::size_t from) {
-    for (std::size_t i = from; i < pattern.size(); ++i) {
-        const char c = pattern[i];
-        if (c == '"' || c == '\'') {
-            const auto close = pattern.find(c, i + 1);
-            if (close == std::string_view::npos)
-                return false;
-            i = close;
-        } else if (upper(c) == 'H') {
+    bool marker = false;
+    const bool closed = visitOutsideQuotes(pattern, from, pattern.size(), [&](std::size_t i) {
+        if (upper(pattern[i]) == 'H')
             return false;
-        } else if (isMarkerAt(pattern, i)) {
-            return true;
-        }
-    }
-    return false;
+        marker = isMarkerAt(pattern, i);
+        return !marker;
+    });
+    return closed && marker;
 }
 
 // Formatting patterns nest (ddddd, c, t, tt); a pattern of the settings that names itself is
