@@ -255,6 +255,12 @@ std::size_t ignorableAt(std::string_view text, std::size_t at) {
         "\xE2\x80\x8F", // right-to-left mark
         "\xD8\x9C",     // Arabic letter mark
     };
+    if (at >= text.size())
+        return 0;
+    // Digits and letters are by far the most common: their first byte starts no mark.
+    const unsigned char first = static_cast<unsigned char>(text[at]);
+    if (first != ' ' && first != 0xC2 && first != 0xE2 && first != 0xD8)
+        return 0;
     const std::string_view rest = text.substr(at);
     for (const std::string_view mark : Ignorable)
         if (rest.starts_with(mark))
@@ -450,8 +456,10 @@ bool scanDate(std::string_view text, const RegionalSettings& rs, int currentYear
 int scanMarker(Scanner& s, const RegionalSettings& rs) {
     std::pair<std::string_view, int> markers[] = {
         {rs.timeAMString, 0}, {rs.timePMString, 1}, {"AM", 0}, {"PM", 1}};
-    std::stable_sort(std::begin(markers), std::end(markers),
-                     [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
+    // Longest first, ties in their order (an insertion sort: no buffer for four words).
+    for (std::size_t i = 1; i < std::size(markers); ++i)
+        for (std::size_t j = i; j > 0 && markers[j].first.size() > markers[j - 1].first.size(); --j)
+            std::swap(markers[j], markers[j - 1]);
     for (const auto& [word, marker] : markers)
         if (s.literal(word))
             return marker;
