@@ -422,9 +422,16 @@ void TfrmMain::writeGrid() {
         vz::writeGrid(folder, m_grid, Split->Position(), processSettings(), currentYear());
     m_storeWatch.remember(storePath(folder), processSettings());
     m_closeRefused = false;
-    // Rows the store could not take stay in the list; the user hears of each.
-    for (const int row : unsaved)
-        showGeneralError(qs(formatMessage(InvalidDateMessage, m_grid.cells.cell(DateCol, row))));
+    // Rows the store could not take stay in the list; the user hears of each (on standard error
+    // when the session is ending, where nobody may be left to answer a message box).
+    for (const int row : unsaved) {
+        const std::string message =
+            formatMessage(InvalidDateMessage, m_grid.cells.cell(DateCol, row));
+        if (m_ending)
+            std::fprintf(stderr, "%s\n", message.c_str());
+        else
+            showGeneralError(qs(message));
+    }
 }
 
 void TfrmMain::Timer1Timer() {
@@ -706,14 +713,6 @@ QString TfrmMain::saveStore() {
     }
 }
 
-void TfrmMain::savePlacement() {
-    try {
-        WinPlace1->SavePlacement();
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "%s\n", e.what());
-    }
-}
-
 void TfrmMain::closeEvent(QCloseEvent* event) {
     // A store that cannot be written keeps the window open the first time, with its events, so
     // the user can mend the folder or copy them out; a second close in a row ends the program
@@ -726,14 +725,18 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
             return;
         }
     }
-    savePlacement();
+    guarded([this] { WinPlace1->SavePlacement(); });
     event->accept();
 }
 
 void TfrmMain::saveForSession() {
     if (const QString failure = saveStore(); !failure.isEmpty())
         std::fprintf(stderr, "%s\n", failure.toLocal8Bit().constData());
-    savePlacement();
+    try {
+        WinPlace1->SavePlacement();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+    }
 }
 
 void TfrmMain::endSession() {

@@ -87,7 +87,6 @@ private:
     int dpi() const;
     // Saves the store; returns the error's text, empty when it was written.
     QString saveStore();
-    void savePlacement();
 
     QString m_storeFolder;
     EventGrid m_grid;
