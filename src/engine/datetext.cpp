@@ -466,6 +466,35 @@ int scanMarker(Scanner& s, const RegionalSettings& rs) {
     return -1;
 }
 
+// A trailing marker cut short or dotted, as earlier versions wrote designators such as "a. m."
+// into the time field's two characters ("a."): its letters, without dots and blanks, begin the
+// designators of only one half of the day. Takes the rest of the text; 0 AM, 1 PM, -1 none.
+int scanShortenedMarker(Scanner& s, const RegionalSettings& rs) {
+    std::string letters;
+    for (std::size_t i = s.at; i < s.text.size();) {
+        if (const std::size_t n = ignorableAt(s.text, i); n > 0 || s.text[i] == '.') {
+            i += n > 0 ? n : 1;
+            continue;
+        }
+        letters += s.text[i++];
+    }
+    if (letters.empty())
+        return -1;
+    auto begins = [&](std::string_view designator) {
+        std::string bare;
+        for (const char c : designator)
+            if (c != '.' && c != ' ')
+                bare += c;
+        return startsWithNoCase(bare, 0, letters);
+    };
+    const bool am = begins(rs.timeAMString) || begins("AM");
+    const bool pm = begins(rs.timePMString) || begins("PM");
+    if (am == pm)
+        return -1;
+    s.at = s.text.size();
+    return am ? 0 : 1;
+}
+
 // The locale's time separator, or ':' and '.', the ones other locales write.
 bool scanTimeSeparator(Scanner& s, const RegionalSettings& rs) {
     return s.literal(rs.timeSeparator) || s.literal(":") || s.literal(".");
@@ -485,6 +514,8 @@ bool scanTime(std::string_view text, const RegionalSettings& rs, double& result)
     }
     if (marker < 0)
         marker = scanMarker(s, rs);
+    if (marker < 0 && !s.atEnd())
+        marker = scanShortenedMarker(s, rs);
     if (!s.atEnd())
         return false;
     if (marker >= 0) {

@@ -166,6 +166,10 @@ TEST(StrToTime, ReadsTimesWrittenUnderOtherLocales) {
     RegionalSettings prefixed = usDefaults();
     prefixed.timeAMString = "a";
     prefixed.timePMString = "ab";
+    // Earlier versions wrote Spanish times with the designators cut to the field: "p." of "p. m.".
+    RegionalSettings spanish = usDefaults();
+    spanish.timeAMString = "am";
+    spanish.timePMString = "pm";
     const double sevenPm = 19 * 60 + 5;
     struct Case {
         const RegionalSettings& rs;
@@ -178,9 +182,17 @@ TEST(StrToTime, ReadsTimesWrittenUnderOtherLocales) {
                  {finnish, "07:05 PM", sevenPm},
                  {usDefaults(), "07.05 PM", sevenPm},
                  {prefixed, "07:05 ab", sevenPm},
-                 {prefixed, "07:05 a ", 7 * 60 + 5}};
+                 {prefixed, "07:05 a ", 7 * 60 + 5},
+                 {spanish, "07:05 p.", sevenPm},
+                 {spanish, "07:05 a.", 7 * 60 + 5},
+                 {spanish, "07:05 p. m.", sevenPm},
+                 {usDefaults(), "07:05 P", sevenPm}};
     for (const Case& c : cases)
         EXPECT_NEAR(strToTime(c.text, c.rs) * 1440, c.minutes, 1e-6) << c.text;
+    // Letters that begin neither half of the day, or both, still say nothing.
+    for (const char* text : {"07:05 m.", "07:05 .", "07:05 x"})
+        EXPECT_THROW(strToTime(text, spanish), EConvertError) << text;
+    EXPECT_THROW(strToTime("07:05 a.", prefixed), EConvertError);
 }
 
 TEST(StrToTime, MarkersHoursAndSeparators) {
