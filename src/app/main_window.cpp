@@ -88,6 +88,12 @@ int currentYear() {
     return decodeDateTime(appClock().now()).year;
 }
 
+// The last row that holds an event (the whole list when it is full).
+int lastListedRow(const EventGrid& grid) {
+    const int blank = findFirstBlankRow(grid);
+    return blank < 0 ? LastEventRow : blank - 1;
+}
+
 QString qs(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -407,14 +413,8 @@ void TfrmMain::writeGrid() {
     const std::filesystem::path folder = m_storeFolder.toStdString();
     // Events another program put into the file since we read it join the list before our save
     // replaces the file, so they are kept (and shown) rather than overwritten.
-    if (m_storeWatch.takeInOutsideChanges(storePath(folder), m_grid, processSettings()) > 0) {
-        const int blank = findFirstBlankRow(m_grid);
-        const int last = blank < 0 ? LastEventRow : blank - 1;
-        if (last > FirstEventRow)
-            SortGridRows(m_grid.cells, FirstEventRow, static_cast<std::uint16_t>(last),
-                         DescriptionCol, false);
-        m_model->gridChanged();
-    }
+    if (m_storeWatch.takeInOutsideChanges(storePath(folder), m_grid, processSettings()) > 0)
+        sortRows(lastListedRow(m_grid));
     m_grid.row = currentRow();
     m_grid.topRow = topRow();
     QDir().mkpath(m_storeFolder);
@@ -531,8 +531,7 @@ void TfrmMain::doAll() {
 }
 
 void TfrmMain::scrollClick(bool up) {
-    const int blank = findFirstBlankRow(m_grid);
-    const int last = blank < 0 ? LastEventRow : blank - 1;
+    const int last = lastListedRow(m_grid);
     const int row = currentRow();
     if (up && row > 1)
         setCurrentRow(row - 1);
@@ -593,15 +592,18 @@ void TfrmMain::btEditClick() {
         m_model->setCell(row, TimeCol, dialog.edTime->text().toStdString());
     }
     // Sorted and saved whether the dialog was confirmed or not.
-    const int blank = findFirstBlankRow(m_grid);
-    sortAndSave(blank < 0 ? LastEventRow : blank - 1);
+    sortAndSave(lastListedRow(m_grid));
 }
 
-void TfrmMain::sortAndSave(int last) {
+void TfrmMain::sortRows(int last) {
     if (last > FirstEventRow)
         SortGridRows(m_grid.cells, FirstEventRow, static_cast<std::uint16_t>(last), DescriptionCol,
                      false);
     m_model->gridChanged();
+}
+
+void TfrmMain::sortAndSave(int last) {
+    sortRows(last);
     writeGrid();
     // The selected row may now hold another event: the display (and a report copied before the
     // next tick) must name the event whose date and time the row gives.

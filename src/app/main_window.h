@@ -81,6 +81,7 @@ private:
     void redrawColumnWidth();
     void gridMouseUp();
     bool gridKeyPress(QKeyEvent* event);
+    void sortRows(int last);
     void sortAndSave(int last);
     void showLabelTexts(const DisplayTexts& texts);
     void setStatus(const QString& text, bool bold);
