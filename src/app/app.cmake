@@ -2,6 +2,8 @@ if(VZ_WITH_QT)
     target_sources(vzui PRIVATE
         ${VZ_DIR}/grid_model.cpp
         ${VZ_DIR}/main_window.cpp
+        ${VZ_DIR}/main_window_layout.cpp
+        ${VZ_DIR}/main_window_store.cpp
     )
     add_executable(vorurer ${VZ_DIR}/vorurer.cpp)
     target_link_libraries(vorurer PRIVATE vzui vz_warnings)

@@ -30,4 +30,8 @@ void setAppClock(const Clock* clock) {
     installedClock = clock;
 }
 
+int currentYear() {
+    return decodeDateTime(appClock().now()).year;
+}
+
 } // namespace vz

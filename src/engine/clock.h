@@ -34,6 +34,8 @@ private:
 };
 
 const Clock& appClock();
+// The year it is now by appClock().
+int currentYear();
 // Installs a clock for the whole process; nullptr restores the system clock.
 void setAppClock(const Clock* clock);
 

@@ -16,6 +16,11 @@ int findFirstBlankRow(const EventGrid& grid) {
     return -1;
 }
 
+int lastListedRow(const EventGrid& grid) {
+    const int blank = findFirstBlankRow(grid);
+    return blank < 0 ? LastEventRow : blank - 1;
+}
+
 void deleteRow(EventGrid& grid, int r) {
     if (r < FirstEventRow || r > LastEventRow)
         return;

@@ -49,6 +49,8 @@ void writeHeadings(EventGrid& grid);
 
 // The first event row whose description is empty, or -1 when all 25 are filled.
 int findFirstBlankRow(const EventGrid& grid);
+// The last row that holds an event (the whole list when it is full).
+int lastListedRow(const EventGrid& grid);
 
 // Removes event row `r` (1 to 25): every later row moves up one, all five columns, and row 25
 // is cleared. The selected row number stays. A row outside 1 to 25 changes nothing.
