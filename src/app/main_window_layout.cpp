@@ -9,12 +9,12 @@
 #include "events/winplace.h"
 #include "platform/fonts.h"
 #include "platform/messages.h"
-#include "platform/system_colors.h"
 #include "store/event_store.h"
 #include "timeentry/controller.h"
+#include "timeentry/spinner.h"
 #include "widgets/raised_label.h"
-#include "widgets/spinner.h"
 #include "widgets/splitter.h"
+#include "widgets/system_colors.h"
 #include "widgets/tile.h"
 
 #include <QGuiApplication>

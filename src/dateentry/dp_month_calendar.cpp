@@ -14,7 +14,7 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "platform/system_colors.h"
+#include "widgets/system_colors.h"
 
 namespace vz {
 

@@ -12,7 +12,7 @@
 
 #include <algorithm>
 
-#include "platform/system_colors.h"
+#include "widgets/system_colors.h"
 
 namespace vz {
 

@@ -3,12 +3,12 @@
 #include "events/contact.h"
 #include "platform/messages.h"
 #include "platform/screen_centre.h"
-#include "platform/system_colors.h"
 #include "platform/webpage.h"
 #include "widgets/effectcolor.h"
 #include "widgets/effectpaint.h"
 #include "widgets/gradient.h"
 #include "widgets/marquee.h"
+#include "widgets/system_colors.h"
 
 #include <QGuiApplication>
 #include <QLabel>

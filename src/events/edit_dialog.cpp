@@ -4,13 +4,13 @@
 #include "engine/clock.h"
 #include "platform/messages.h"
 #include "platform/screen_centre.h"
-#include "platform/system_colors.h"
 #include "timeentry/controller.h"
 #include "timeentry/picture_field.h"
 #include "timeentry/simple_field.h"
+#include "timeentry/spin_fourway.h"
 #include "timeentry/time_popup.h"
 #include "widgets/effectpaint.h"
-#include "widgets/spin_fourway.h"
+#include "widgets/system_colors.h"
 
 #include <QIcon>
 #include <QKeyEvent>

@@ -7,9 +7,9 @@
 #include "platform/screen_centre.h"
 #include "timeentry/controller.h"
 #include "timeentry/picture_field.h"
+#include "timeentry/spin_fourway.h"
 #include "timeentry/timeentry_accessible.h"
 #include "widgets/effectpaint.h"
-#include "widgets/spin_fourway.h"
 
 #include <QKeyEvent>
 #include <QLabel>

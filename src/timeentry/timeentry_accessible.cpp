@@ -4,6 +4,7 @@
 #include "engine/regional.h"
 #include "timeentry/commands.h"
 #include "timeentry/entry_field.h"
+#include "timeentry/spin_base.h"
 #include "timeentry/text_change.h"
 #include "timeentry/time_bar.h"
 #include "timeentry/time_popup.h"
@@ -15,6 +16,7 @@
 #include <QFontMetrics>
 
 #include <algorithm>
+#include <map>
 
 namespace vz {
 
@@ -271,6 +273,145 @@ private:
     TimeBarImage* bar() const { return static_cast<TimeBarImage*>(object()); }
 };
 
+QString withoutColon(QString text) {
+    while (text.endsWith(QLatin1Char(':')))
+        text.chop(1);
+    return text.trimmed();
+}
+
+QString arrowName(TSpinState state) {
+    switch (state) {
+    case TSpinState::Up:
+        return QStringLiteral("Up");
+    case TSpinState::Down:
+        return QStringLiteral("Down");
+    case TSpinState::Left:
+        return QStringLiteral("Left");
+    case TSpinState::Right:
+        return QStringLiteral("Right");
+    default:
+        return {};
+    }
+}
+
+// One arrow of a spin button: a push button whose press makes one step.
+class ArrowAccessible final : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    ArrowAccessible(TVzBaseSpinner* spinner, TSpinState state)
+        : m_spinner(spinner), m_state(state) {}
+
+    bool isValid() const override { return !m_spinner.isNull(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override {
+        return m_spinner ? m_spinner->window()->windowHandle() : nullptr;
+    }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override {
+        return m_spinner ? QAccessible::queryAccessibleInterface(m_spinner.data()) : nullptr;
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? arrowName(m_state) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        if (!m_spinner)
+            return {};
+        const QRect local = m_spinner->arrowRect(m_state);
+        return QRect(m_spinner->mapToGlobal(local.topLeft()), local.size());
+    }
+    QAccessible::Role role() const override { return QAccessible::Button; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        if (!m_spinner)
+            return s;
+        s.disabled = !m_spinner->isEnabled();
+        s.invisible = !m_spinner->isVisible();
+        s.pressed = m_spinner->isPressing() && m_spinner->state() == m_state;
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ActionInterface)
+            return static_cast<QAccessibleActionInterface*>(this);
+        return nullptr;
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& actionName) override {
+        if (m_spinner && actionName == pressAction())
+            m_spinner->stepOnce(m_state);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QPointer<TVzBaseSpinner> m_spinner;
+    TSpinState m_state;
+};
+
+// A spin button: named by its hint, else by the label of the field it steps; its children
+// are its arrows.
+class SpinnerAccessible final : public QAccessibleWidget {
+public:
+    explicit SpinnerAccessible(TVzBaseSpinner* spinner)
+        : QAccessibleWidget(spinner, QAccessible::SpinBox) {
+        for (TSpinState s : {TSpinState::Up, TSpinState::Down, TSpinState::Left, TSpinState::Right})
+            if (!spinner->arrowRect(s).isEmpty())
+                m_arrows.push_back(s);
+    }
+    ~SpinnerAccessible() override {
+        for (const auto& [state, id] : m_ids)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    QString text(QAccessible::Text t) const override {
+        QString s = QAccessibleWidget::text(t);
+        if (t != QAccessible::Name || !s.isEmpty())
+            return s;
+        s = widget()->toolTip();
+        if (!s.isEmpty())
+            return s;
+        auto* spinner = static_cast<TVzBaseSpinner*>(widget());
+        QWidget* stepped =
+            spinner->FocusedControl() ? spinner->FocusedControl() : spinner->AttachedControl();
+        if (QAccessibleInterface* field =
+                stepped ? QAccessible::queryAccessibleInterface(stepped) : nullptr)
+            return withoutColon(field->text(QAccessible::Name));
+        return {};
+    }
+
+    int childCount() const override { return static_cast<int>(m_arrows.size()); }
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0 || index >= childCount())
+            return nullptr;
+        const TSpinState state = m_arrows[static_cast<std::size_t>(index)];
+        auto found = m_ids.find(state);
+        if (found == m_ids.end()) {
+            auto* arrow = new ArrowAccessible(static_cast<TVzBaseSpinner*>(widget()), state);
+            found = m_ids.emplace(state, QAccessible::registerAccessibleInterface(arrow)).first;
+        }
+        return QAccessible::accessibleInterface(found->second);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        for (int i = 0; i < childCount(); ++i)
+            if (this->child(i) == child)
+                return i;
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        for (int i = 0; i < childCount(); ++i)
+            if (child(i)->rect().contains(x, y))
+                return child(i);
+        return nullptr;
+    }
+
+private:
+    std::vector<TSpinState> m_arrows;
+    mutable std::map<TSpinState, QAccessible::Id> m_ids;
+};
+
 } // namespace
 
 void announceTimeBarValue(TimeBarImage* bar) {
@@ -285,6 +426,8 @@ QAccessibleInterface* timeEntryAccessibleFactory(const QString&, QObject* object
         return new EntryFieldAccessible(field);
     if (auto* bar = qobject_cast<TimeBarImage*>(object))
         return new TimeBarAccessible(bar);
+    if (auto* spinner = qobject_cast<TVzBaseSpinner*>(object))
+        return new SpinnerAccessible(spinner);
     return nullptr;
 }
 

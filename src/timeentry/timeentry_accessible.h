@@ -1,7 +1,8 @@
 // How the entry fields and the time bar present themselves to assistive technologies. A field
 // is an editable text named by its label, whose text, caret and selection can be read and set,
 // and which reports every edit, caret move and selection change as it happens; the time bar is
-// a slider whose value is the time its pointer shows.
+// a slider whose value is the time its pointer shows; a spin button is a named spin button made
+// of pressable arrows.
 //
 //     QAccessible::installFactory(vz::timeEntryAccessibleFactory);
 //     // a reader now finds "Time:" -> editable text "12:00 AM", caret at 0

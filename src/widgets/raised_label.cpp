@@ -1,6 +1,6 @@
 #include "widgets/raised_label.h"
 
-#include "platform/system_colors.h"
+#include "widgets/system_colors.h"
 
 #include <QEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
 // How the drawn controls present themselves to assistive technologies: the embossed and shaded
-// labels as static text, the spin buttons as named spin buttons made of pressable arrows, and a
-// line drawn as several labels as one readable text.
+// labels as static text, the splitter's panes, and a line drawn as several labels as one
+// readable text.
 //
 //     QAccessible::installFactory(vz::widgetsAccessibleFactory);
 //     vz::presentAsOneLine(lblSecs, [] { return QStringLiteral("3,963,600 seconds"); },

@@ -10,9 +10,9 @@
 #include "support/recorded_messages.h"
 #include "timeentry/picture_field.h"
 #include "timeentry/simple_field.h"
+#include "timeentry/spin_fourway.h"
 #include "timeentry/time_popup.h"
 #include "widgets/raised_label.h"
-#include "widgets/spin_fourway.h"
 #include "widgets/splitter.h"
 
 #include <QAccessible>

@@ -4,9 +4,9 @@
 #include "engine/datetext.h"
 #include "events/about.h"
 #include "events/edit_dialog.h"
-#include "platform/system_colors.h"
 #include "timeentry/time_popup.h"
 #include "widgets/raised_label.h"
+#include "widgets/system_colors.h"
 
 #include <QApplication>
 #include <QLabel>

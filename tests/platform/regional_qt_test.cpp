@@ -72,7 +72,7 @@ TEST(RegionalSettingsFromLocale, NamesComeFromTheLocale) {
 } // namespace
 } // namespace vz
 
-#include "platform/system_colors.h"
+#include "widgets/system_colors.h"
 
 namespace vz {
 namespace {

@@ -3,7 +3,7 @@
 #include "timeentry/picture_field.h"
 #include "timeentry/shot.h"
 #include "timeentry/simple_field.h"
-#include "widgets/spin_fourway.h"
+#include "timeentry/spin_fourway.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,3 +1,0 @@
-if(VZ_WITH_QT)
-    target_sources(vzui PRIVATE ${VZ_DIR}/accessibility.cpp)
-endif()

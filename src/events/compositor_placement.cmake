@@ -1,3 +1,0 @@
-target_sources(vzcore PRIVATE
-    ${VZ_DIR}/compositor_placement.cpp
-)

@@ -1,1 +1,0 @@
-target_sources(vzcore PRIVATE ${VZ_DIR}/outside_changes.cpp)
