@@ -22,7 +22,7 @@ void BM_computedatediff(benchmark::State& state) {
 }
 BENCHMARK(BM_computedatediff);
 
-void BM_wholeTick(benchmark::State& state) {
+void BM_tickCoreWork(benchmark::State& state) {
     const vz::RegionalSettings rs = [] {
         vz::RegionalSettings s = vz::usDefaults();
         vz::fix2000(s);
@@ -47,6 +47,6 @@ void BM_wholeTick(benchmark::State& state) {
         benchmark::DoNotOptimize(cells);
     }
 }
-BENCHMARK(BM_wholeTick);
+BENCHMARK(BM_tickCoreWork);
 
 } // namespace
