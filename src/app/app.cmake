@@ -2,6 +2,7 @@ if(VZ_WITH_QT)
     target_sources(vzui PRIVATE
         ${VZ_DIR}/grid_model.cpp
         ${VZ_DIR}/main_window.cpp
+        ${VZ_DIR}/main_window_kept.cpp
         ${VZ_DIR}/main_window_layout.cpp
         ${VZ_DIR}/main_window_store.cpp
     )

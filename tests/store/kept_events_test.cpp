@@ -90,7 +90,8 @@ TEST_F(KeptEvents, EventsBeyondTheListAreLoadedInFileOrderAndKept) {
         {"26 entries", upTo(26), upTo(25), {26}},
         {"30 entries", upTo(30), upTo(25), {26, 27, 28, 29, 30}},
         {"gaps beyond the list", {1, 26, 40, 31}, {1, 26, 31, 40}, {}},
-        {"a list of 25 and two kept", [] {
+        {"a list of 25 and two kept",
+         [] {
              std::vector<int> n = upTo(25);
              n.push_back(28);
              n.push_back(27);
@@ -153,8 +154,8 @@ TEST_F(KeptEvents, FreedRowsShowThemAndTheFileLetsGoOfTheirOldEntries) {
 
 TEST_F(KeptEvents, ARemovedSectionTakesItsLaterCopiesAlong) {
     // The first of two equal sections is the one read: removing it must not bring the other back.
-    folder.write("zadud2.ini", entry("Entry30", "First") + entry("Entry1", "A") +
-                                   entry("entry30", "Second"));
+    folder.write("zadud2.ini",
+                 entry("Entry30", "First") + entry("Entry1", "A") + entry("entry30", "Second"));
     EventGrid grid = load();
     EXPECT_EQ(listed(grid), (std::vector<std::string>{"A", "First"}));
     save(grid);
