@@ -163,16 +163,5 @@ TEST_F(KeptEvents, ARemovedSectionTakesItsLaterCopiesAlong) {
     EXPECT_EQ(listed(load()), (std::vector<std::string>{"A", "First"}));
 }
 
-TEST(StringGridRows, AppendAndRemoveKeepTheOtherRows) {
-    StringGrid grid(2, 0);
-    for (const char* name : {"a", "b", "c"})
-        grid.cell(1, grid.appendRow()) = name;
-    grid.removeRow(1);
-    ASSERT_EQ(grid.rowCount(), 2);
-    EXPECT_EQ(grid.cell(1, 0), "a");
-    EXPECT_EQ(grid.cell(1, 1), "c");
-    EXPECT_EQ(grid.cell(0, 1), "");
-}
-
 } // namespace
 } // namespace vz
