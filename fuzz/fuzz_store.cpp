@@ -1,6 +1,7 @@
 // The event store on an arbitrary file: loading never fails and leaves a grid the window can
 // show (headings untouched, selection on an event row, display columns empty); the conversion
-// of an older store never fails; and once saved, a loaded list saves and loads unchanged.
+// of an older store never fails; and once saved, a loaded list saves and loads unchanged, the
+// events kept beyond the list's rows included, and no event is lost on the way.
 #include "engine/datetext.h"
 #include "store/event_store.h"
 
@@ -40,6 +41,13 @@ vz::EventGrid loaded(const vz::ProfileFile& store, const vz::RegionalSettings& r
     return grid;
 }
 
+int eventCount(const vz::EventGrid& grid) {
+    int count = grid.kept.rowCount();
+    for (int r = vz::FirstEventRow; r <= vz::LastEventRow; ++r)
+        count += vz::holdsEvent(grid, r) ? 1 : 0;
+    return count;
+}
+
 vz::ProfileFile saved(const vz::EventGrid& grid, int splitter, const vz::RegionalSettings& rs) {
     vz::ProfileFile store;
     vz::writeGridTo(store, grid, splitter, rs, CurrentYear);
@@ -71,8 +79,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         loaded(vz::ProfileFile::fromBytes(updated.toBytes()), rs, splitter2);
     check(splitter2 == splitter);
     check(second.row == first.row && second.topRow == first.topRow);
+    check(eventCount(second) == eventCount(first));
     int splitter3 = 0;
     const vz::EventGrid third = loaded(saved(second, splitter2, rs), rs, splitter3);
-    check(third.cells == second.cells && splitter3 == splitter2);
+    check(third.cells == second.cells && third.kept == second.kept && splitter3 == splitter2);
     return 0;
 }

@@ -300,6 +300,7 @@ void TfrmMain::btDeleteClick() {
     if (!confirm(this, QStringLiteral("Really delete ") + qs(description) + QStringLiteral("?")))
         return;
     deleteRow(m_grid, row);
+    showFreedRows();
     m_model->gridChanged();
     doDateDiff();
 }

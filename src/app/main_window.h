@@ -88,6 +88,10 @@ private:
     int dpi() const;
     // Saves the store; returns the error's text, empty when it was written.
     QString saveStore();
+    // Events beyond the list's rows (main_window_kept.cpp): the user hears once that they are
+    // kept, and sees them as rows become free.
+    void tellOfKeptEvents();
+    void showFreedRows();
 
     QString m_storeFolder;
     EventGrid m_grid;
@@ -134,6 +138,8 @@ private:
     bool m_ending = false;
     // Until the store is loaded the grid is empty, and saving it would wipe the store.
     bool m_storeLoaded = false;
+    // How many events beyond the list the user was last told of.
+    int m_keptTold = 0;
 };
 
 } // namespace vz

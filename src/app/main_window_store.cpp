@@ -29,12 +29,14 @@ void TfrmMain::readGrid() {
     m_model->gridChanged();
     setTopRow(m_grid.topRow);
     setCurrentRow(m_grid.row);
+    // Once the window stands, so the notice has something to stand in front of.
+    QMetaObject::invokeMethod(this, &TfrmMain::tellOfKeptEvents, Qt::QueuedConnection);
 }
 
 void TfrmMain::writeGrid() {
     const std::filesystem::path folder = m_storeFolder.toStdString();
-    // Events another program put into the file since we read it join the list before our save
-    // replaces the file, so they are kept (and shown) rather than overwritten.
+    // What another program changed in the file since we read it is merged into the list before
+    // our save replaces the file, so events it added are kept (and shown) rather than overwritten.
     if (m_storeWatch.takeInOutsideChanges(storePath(folder), m_grid, processSettings()) > 0)
         sortRows(lastListedRow(m_grid));
     m_grid.row = currentRow();
@@ -44,6 +46,7 @@ void TfrmMain::writeGrid() {
         vz::writeGrid(folder, m_grid, Split->Position(), processSettings(), currentYear());
     m_storeWatch.remember(storePath(folder), processSettings());
     m_closeRefused = false;
+    tellOfKeptEvents();
     // Rows the store could not take stay in the list; the user hears of each (on standard error
     // when the session is ending, where nobody may be left to answer a message box).
     for (const int row : unsaved) {

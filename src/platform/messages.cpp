@@ -67,4 +67,15 @@ void showGeneralError(const QString& message) {
     box.exec();
 }
 
+void showInformation(const QString& message) {
+    if (messageLog) {
+        messageLog->record(QStringLiteral("information"), message);
+        return;
+    }
+    QMessageBox box(QMessageBox::Information, ApplicationTitle, message, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    plainOkButton(box);
+    box.exec();
+}
+
 } // namespace vz

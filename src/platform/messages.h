@@ -24,6 +24,10 @@ bool confirm(QWidget* parent, const QString& question);
 // The general error report: a message box with the error's text; the program goes on.
 void showGeneralError(const QString& message);
 
+// A notice: a message box with an information icon and one "OK", titled like the general
+// error report.
+void showInformation(const QString& message);
+
 // Runs a handler; an escaped exception becomes the general error report.
 template <class Handler> void guarded(Handler&& handler) noexcept {
     try {
@@ -38,7 +42,7 @@ template <class Handler> void guarded(Handler&& handler) noexcept {
 // Message boxes are recorded instead of shown while a test sets this (see tests/support).
 struct MessageLog {
     virtual ~MessageLog() = default;
-    // kind: "error", "confirm", "general"; returns the answer for confirmations.
+    // kind: "error", "confirm", "general", "information"; returns the answer for confirmations.
     virtual bool record(const QString& kind, const QString& text) = 0;
 };
 void setMessageLog(MessageLog* log);

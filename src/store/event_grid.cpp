@@ -33,4 +33,41 @@ int clampToEventRow(int r) {
     return std::clamp(r, FirstEventRow, LastEventRow);
 }
 
+bool holdsEvent(const EventGrid& grid, int r) {
+    return !grid.isBlank(r) || !grid.cells.cell(DateCol, r).empty();
+}
+
+namespace {
+
+// The first row free for an event taken in. Unlike findFirstBlankRow, a row with a date but no
+// description (a hand-made entry may have one) is an event, not room for another.
+int firstFreeRow(const EventGrid& grid) {
+    for (int r = FirstEventRow; r <= LastEventRow; ++r)
+        if (!holdsEvent(grid, r))
+            return r;
+    return -1;
+}
+
+} // namespace
+
+bool addEventRow(EventGrid& grid, const StringGrid& from, int fromRow) {
+    if (const int blank = firstFreeRow(grid); blank >= 0) {
+        grid.cells.copyRow(from, fromRow, blank);
+        return true;
+    }
+    grid.kept.copyRow(from, fromRow, grid.kept.appendRow());
+    return false;
+}
+
+int showKeptEvents(EventGrid& grid) {
+    int moved = 0;
+    for (int blank = firstFreeRow(grid); blank >= 0 && grid.kept.rowCount() > 0;
+         blank = firstFreeRow(grid)) {
+        grid.cells.copyRow(grid.kept, 0, blank);
+        grid.kept.removeRow(0);
+        ++moved;
+    }
+    return moved;
+}
+
 } // namespace vz

@@ -38,6 +38,10 @@ inline constexpr int LoadedDayCol = EventGridCols;
 
 struct EventGrid {
     StringGrid cells{EventGridCols + 1, EventGridRows};
+    // Events the 25 rows cannot hold (a hand-made store, or another program's additions), in
+    // file order: whole rows of the same columns as `cells` (row 0 is the first), kept in the
+    // store after the list's entries and shown as rows become free.
+    StringGrid kept{cells.colCount(), 0};
     int row = FirstEventRow;    // the selected row
     int topRow = FirstEventRow; // the first scrollable row in view
 
@@ -58,5 +62,16 @@ void deleteRow(EventGrid& grid, int r);
 
 // The nearest event row to `r`, for row numbers read from outside.
 int clampToEventRow(int r);
+
+// Row `r` holds an event: a description or a date (an entry with an empty description is one).
+bool holdsEvent(const EventGrid& grid, int r);
+
+// Puts row `fromRow` of `from`, every column, into the first blank event row, or after the
+// kept events when the list is full. True when it went into the list.
+bool addEventRow(EventGrid& grid, const StringGrid& from, int fromRow);
+
+// Moves kept events, oldest first, into the blank event rows; answers how many moved (the
+// caller sorts them in).
+int showKeptEvents(EventGrid& grid);
 
 } // namespace vz

@@ -3,6 +3,8 @@
 #include "engine/datetext.h"
 #include "store/integer_text.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -44,9 +46,75 @@ void writeEntry(ProfileFile& store, int n, std::string_view desc, std::int32_t d
     store.writeString(section, TimeKey, time);
 }
 
+// Entry `n` from row `r` of `from` (a list row or a kept one) with its day number.
+void writeEntryRow(ProfileFile& store, int n, const StringGrid& from, int r, std::int32_t day) {
+    writeEntry(store, n, from.cell(DescriptionCol, r), day, from.cell(TimeCol, r));
+}
+
+// Reads entry section `section` into row `r` of `into` (a list row or a kept one). Only an
+// entry with a "Desc" and a "Time" key (whatever their values, "error" included) and a date
+// other than 0 is an event; false leaves the row as it was.
+bool readEntry(const ProfileFile& store, const std::string& section, StringGrid& into, int r,
+               const RegionalSettings& rs) {
+    // A missing key, not a value, makes an entry incomplete: an event may well be called
+    // "error".
+    std::optional<std::string> desc = store.readValue(section, DescKey);
+    const std::int32_t date = store.readInteger(section, DateKey, 0);
+    std::optional<std::string> time = store.readValue(section, TimeKey);
+    // A day number outside the calendar cannot come from a save; shown, it would read as
+    // the calendar's zero and be saved as a date the user never chose.
+    if (!desc || date == 0 || !isCalendarDay(date) || !time)
+        return false;
+    into.cell(DescriptionCol, r) = std::move(*desc);
+    into.cell(DateCol, r) = dateToStr(static_cast<TDateTime>(date), rs);
+    into.cell(TimeCol, r) = std::move(*time);
+    into.cell(LoadedDayCol, r) = std::to_string(date);
+    return true;
+}
+
+// The number of an entry section ("Entry27", any case), or 0 for any other name. Numbers are
+// written without leading zeros, and sections named otherwise are not ours.
+int entryNumber(std::string_view name) {
+    if (name.size() <= EntrySectionPrefix.size() || name.size() > EntrySectionPrefix.size() + 9)
+        return 0;
+    for (std::size_t i = 0; i < EntrySectionPrefix.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(name[i])) !=
+            std::tolower(static_cast<unsigned char>(EntrySectionPrefix[i])))
+            return 0;
+    const std::string_view digits = name.substr(EntrySectionPrefix.size());
+    if (digits.front() == '0' ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return 0;
+    return std::stoi(std::string(digits));
+}
+
+// The entry sections to load, in order: Entry1 to Entry26 as the list always had them, then
+// the entries kept beyond the list, by number (a hand-edited file may leave gaps).
+std::vector<int> entryNumbers(const ProfileFile& store) {
+    std::vector<int> numbers;
+    for (int n = 1; n <= EntrySectionCount; ++n)
+        numbers.push_back(n);
+    std::vector<int> beyond;
+    for (const std::string& name : store.sectionNames())
+        if (const int n = entryNumber(name); n > EntrySectionCount)
+            beyond.push_back(n);
+    std::sort(beyond.begin(), beyond.end());
+    beyond.erase(std::unique(beyond.begin(), beyond.end()), beyond.end());
+    numbers.insert(numbers.end(), beyond.begin(), beyond.end());
+    return numbers;
+}
+
 void writeRows(ProfileFile& store, std::int32_t top, std::int32_t last) {
     store.writeInteger(LastoneSection, TopKey, top);
     store.writeInteger(LastoneSection, LastKey, last);
+}
+
+std::int32_t rowDay(const StringGrid& rows, int r, const RegionalSettings& rs, int currentYear) {
+    TDateTime date = 0;
+    if (tryStrToDate(rows.cell(DateCol, r), rs, currentYear, date))
+        return static_cast<std::int32_t>(std::trunc(date));
+    const std::int32_t loaded = integerTextOr(rows.cell(LoadedDayCol, r), 0);
+    return isCalendarDay(loaded) ? loaded : 0;
 }
 
 } // namespace
@@ -73,23 +141,19 @@ void readGridFrom(const ProfileFile& store, EventGrid& grid, int& splitterPos,
 
     for (int r = FirstEventRow; r <= LastEventRow; ++r)
         grid.cells.clearRow(r);
+    grid.kept = StringGrid(grid.cells.colCount(), 0);
+    // Filled by position, not by findFirstBlankRow: an entry may have an empty description.
     int next = FirstEventRow;
-    for (int n = 1; n <= EntrySectionCount && next <= LastEventRow; ++n) {
+    for (const int n : entryNumbers(store)) {
         const std::string section = entrySection(n);
-        // A missing key, not a value, makes an entry incomplete: an event may well be called
-        // "error".
-        std::optional<std::string> desc = store.readValue(section, DescKey);
-        const std::int32_t date = store.readInteger(section, DateKey, 0);
-        std::optional<std::string> time = store.readValue(section, TimeKey);
-        // A day number outside the calendar cannot come from a save; shown, it would read as
-        // the calendar's zero and be saved as a date the user never chose.
-        if (!desc || date == 0 || !isCalendarDay(date) || !time)
-            continue;
-        grid.cells.cell(DescriptionCol, next) = std::move(*desc);
-        grid.cells.cell(DateCol, next) = dateToStr(static_cast<TDateTime>(date), rs);
-        grid.cells.cell(TimeCol, next) = std::move(*time);
-        grid.cells.cell(LoadedDayCol, next) = std::to_string(date);
-        ++next;
+        if (next <= LastEventRow) {
+            if (readEntry(store, section, grid.cells, next, rs))
+                ++next;
+        } else {
+            const int row = grid.kept.appendRow();
+            if (!readEntry(store, section, grid.kept, row, rs))
+                grid.kept.removeRow(row);
+        }
     }
 
     grid.topRow = clampToEventRow(store.readInteger(LastoneSection, TopKey, FirstEventRow));
@@ -97,11 +161,7 @@ void readGridFrom(const ProfileFile& store, EventGrid& grid, int& splitterPos,
 }
 
 std::int32_t eventDay(const EventGrid& grid, int r, const RegionalSettings& rs, int currentYear) {
-    TDateTime date = 0;
-    if (tryStrToDate(grid.cells.cell(DateCol, r), rs, currentYear, date))
-        return static_cast<std::int32_t>(std::trunc(date));
-    const std::int32_t loaded = integerTextOr(grid.cells.cell(LoadedDayCol, r), 0);
-    return isCalendarDay(loaded) ? loaded : 0;
+    return rowDay(grid.cells, r, rs, currentYear);
 }
 
 std::vector<int> writeGridTo(ProfileFile& store, const EventGrid& grid, int splitterPos,
@@ -120,14 +180,26 @@ std::vector<int> writeGridTo(ProfileFile& store, const EventGrid& grid, int spli
                 unsaved.push_back(r);
             continue;
         }
-        writeEntry(store, n++, grid.cells.cell(DescriptionCol, r), day,
-                   grid.cells.cell(TimeCol, r));
+        writeEntryRow(store, n++, grid.cells, r, day);
     }
     for (; n <= EntrySectionCount; ++n)
         writeEntry(store, n, "", 0, "");
+    // Events beyond the list follow the always blank last entry, where a program that knows
+    // only the list's entries leaves them alone. They came from the file, so each has the day
+    // it was read with; entries beyond them are gone (their events moved into the list).
+    for (int k = 0; k < grid.kept.rowCount(); ++k)
+        if (const std::int32_t day = rowDay(grid.kept, k, rs, currentYear); day != 0)
+            writeEntryRow(store, n++, grid.kept, k, day);
+    for (const std::string& name : store.sectionNames())
+        if (entryNumber(name) >= n)
+            store.removeSection(name);
     store.writeString(SplitSection, PosKey, std::to_string(splitterPos));
     writeRows(store, grid.topRow, grid.row);
     return unsaved;
+}
+
+bool holdsWholeSave(const ProfileFile& store) {
+    return store.readValue(LastoneSection, LastKey).has_value();
 }
 
 void convertOldStore(const ProfileFile& oldStore, ProfileFile& store, const RegionalSettings& rs,

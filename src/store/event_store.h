@@ -4,6 +4,8 @@
 // Layout: sections Entry1 to Entry26 with "Desc" (text), "Date" (whole day number) and "Time"
 // (text); "Split"/"Pos", the divider position; "Lastone"/"Top" and "Last", the top visible and
 // selected rows. Entry26 stands for a row the grid does not have and is always written blank.
+// Events the 25 rows cannot hold are kept in Entry27 on, where a program that reads only the
+// list's entries does not look, and are loaded again as rows become free.
 //
 //     vz::RegionalSettings& rs = vz::processSettings();
 //     int splitter = 200;                                  // the designed position
@@ -44,15 +46,17 @@ std::int32_t eventDay(const EventGrid& grid, int r, const RegionalSettings& rs, 
 // Loads the store of `folder` into the event rows (1 to 25) of `grid`, its selected and top
 // rows, and the divider position. Only entries with a "Desc" and a "Time" key (whatever their
 // values, "error" included) and a date other than 0 are loaded, packed from row 1 on in file
-// order; the rest of the rows are cleared. Each row remembers the day number it was loaded
-// with. The heading row is left alone; the Day and When columns are left empty for the display.
+// order (Entry1 to Entry26, then the higher entries by number); those beyond row 25 go to the
+// grid's kept events. Each row remembers the day number it was loaded with. The heading row is
+// left alone; the Day and When columns are left empty for the display.
 // A missing file loads an empty list. `splitterPos` keeps its value when the file holds none or
 // holds no integer; selected and top rows outside 1 to 25 move to the nearest event row.
 void readGrid(const std::filesystem::path& folder, EventGrid& grid, int& splitterPos,
               const RegionalSettings& rs);
 
 // Saves the grid's descriptions, dates (as day numbers) and times, the divider position and the
-// selected and top rows. Keys and sections of the file the store does not use are kept.
+// selected and top rows; the kept events follow in Entry27 on, and entry sections beyond them
+// are removed. Other keys and sections of the file are kept.
 // Answers the event rows left out of the file because no day number is known for them (see
 // eventDay); they stay in the grid, for the caller to report.
 std::vector<int> writeGrid(const std::filesystem::path& folder, const EventGrid& grid,
@@ -66,6 +70,10 @@ std::vector<int> writeGrid(const std::filesystem::path& folder, const EventGrid&
 // vz::StoreWriteError when the store cannot be written; the older file then stays.
 void ConvertOldZadudIniFile(const std::filesystem::path& folder, const RegionalSettings& rs,
                             int currentYear);
+
+// The file ends as every save ends it, with the selected row: a file cut short (a half-synced
+// copy) does not.
+bool holdsWholeSave(const ProfileFile& store);
 
 // The in-memory halves of the calls above, for callers that already hold a profile.
 void readGridFrom(const ProfileFile& store, EventGrid& grid, int& splitterPos,

@@ -29,26 +29,49 @@ StoreWatch::Fingerprint StoreWatch::fingerprintOf(const std::string* bytes) {
     return {true, bytes->size(), hashOf(*bytes)};
 }
 
+StoreWatch::EventKey StoreWatch::keyOf(const StringGrid& rows, int r) {
+    EventKey key;
+    for (int col = 0; col < rows.colCount(); ++col)
+        if (col != DayCol && col != WhenCol && col != LoadedDayCol)
+            key.push_back(rows.cell(col, r));
+    return key;
+}
+
 StoreWatch::EventCounts StoreWatch::countEvents(const EventGrid& grid) {
     EventCounts counts;
-    for (int r = FirstEventRow; r <= LastEventRow && !grid.isBlank(r); ++r)
-        ++counts[{grid.cells.cell(DescriptionCol, r), grid.cells.cell(DateCol, r),
-                  grid.cells.cell(TimeCol, r)}];
+    for (int r = FirstEventRow; r <= LastEventRow; ++r)
+        if (holdsEvent(grid, r))
+            ++counts[keyOf(grid.cells, r)];
+    for (int k = 0; k < grid.kept.rowCount(); ++k)
+        ++counts[keyOf(grid.kept, k)];
     return counts;
 }
 
-EventGrid StoreWatch::loadEvents(const std::string& bytes, const RegionalSettings& rs) {
-    EventGrid grid;
-    int splitter = 0;
-    readGridFrom(ProfileFile::fromBytes(bytes), grid, splitter, rs);
-    return grid;
+int StoreWatch::removeEvent(EventGrid& grid, const EventKey& key, int copies) {
+    int removed = 0;
+    for (int k = grid.kept.rowCount() - 1; k >= 0 && removed < copies; --k)
+        if (keyOf(grid.kept, k) == key) {
+            grid.kept.removeRow(k);
+            ++removed;
+        }
+    for (int r = LastEventRow; r >= FirstEventRow && removed < copies; --r)
+        if (holdsEvent(grid, r) && keyOf(grid.cells, r) == key) {
+            deleteRow(grid, r);
+            ++removed;
+        }
+    return removed;
 }
 
 void StoreWatch::remember(const std::filesystem::path& storeFile, const RegionalSettings& rs) {
     std::string bytes;
     const bool read = readWholeFile(storeFile, bytes);
     m_fingerprint = fingerprintOf(read ? &bytes : nullptr);
-    m_events = read ? countEvents(loadEvents(bytes, rs)) : EventCounts{};
+    EventGrid events;
+    if (read) {
+        int splitter = 0;
+        readGridFrom(ProfileFile::fromBytes(bytes), events, splitter, rs);
+    }
+    m_events = countEvents(events);
 }
 
 int StoreWatch::takeInOutsideChanges(const std::filesystem::path& storeFile, EventGrid& grid,
@@ -56,38 +79,56 @@ int StoreWatch::takeInOutsideChanges(const std::filesystem::path& storeFile, Eve
     std::string bytes;
     if (!readWholeFile(storeFile, bytes) || fingerprintOf(&bytes) == m_fingerprint)
         return 0;
-    const EventGrid theirs = loadEvents(bytes, rs);
+    const ProfileFile file = ProfileFile::fromBytes(bytes);
+    EventGrid theirs;
+    int splitter = 0;
+    readGridFrom(file, theirs, splitter, rs);
+    const EventCounts theirCounts = countEvents(theirs);
     const EventCounts ours = countEvents(grid);
+    const auto countIn = [](const EventCounts& counts, const EventKey& key) {
+        const auto found = counts.find(key);
+        return found == counts.end() ? 0 : found->second;
+    };
+
+    bool sharesAnEvent = false;
+    for (const auto& [key, count] : m_events)
+        sharesAnEvent = sharesAnEvent || countIn(theirCounts, key) > 0;
+    const bool deletionsCount = sharesAnEvent && holdsWholeSave(file);
+
+    int changed = 0;
+    // Another program deleted the copies the file held before and holds no more; of those we
+    // delete the ones our list still has as they were. Copies we added ourselves stay.
+    if (deletionsCount)
+        for (const auto& [key, mine] : ours) {
+            const int gone = std::min(mine, countIn(m_events, key)) - countIn(theirCounts, key);
+            if (gone > 0)
+                changed += removeEvent(grid, key, gone);
+        }
+    changed += showKeptEvents(grid);
+
     // An event is taken in as often as the file holds it beyond both what it held before and
     // what our list holds: an event we both added is not doubled, one we deleted is not revived.
     EventCounts wanted;
-    for (const auto& [key, count] : countEvents(theirs)) {
-        const auto before = m_events.find(key);
-        const auto mine = ours.find(key);
-        const int known = std::max(before == m_events.end() ? 0 : before->second,
-                                   mine == ours.end() ? 0 : mine->second);
+    for (const auto& [key, count] : theirCounts) {
+        const int known = std::max(countIn(m_events, key), countIn(ours, key));
         if (count > known)
             wanted[key] = count - known;
     }
-    int added = 0;
-    for (int r = FirstEventRow; r <= LastEventRow && !theirs.isBlank(r); ++r) {
-        const EventKey key{theirs.cells.cell(DescriptionCol, r), theirs.cells.cell(DateCol, r),
-                           theirs.cells.cell(TimeCol, r)};
-        const auto want = wanted.find(key);
+    const auto takeIn = [&](const StringGrid& rows, int r) {
+        const auto want = wanted.find(keyOf(rows, r));
         if (want == wanted.end() || want->second == 0)
-            continue;
-        const int blank = findFirstBlankRow(grid);
-        if (blank < 0)
-            break;
-        grid.cells.cell(DescriptionCol, blank) = std::get<0>(key);
-        grid.cells.cell(DateCol, blank) = std::get<1>(key);
-        grid.cells.cell(TimeCol, blank) = std::get<2>(key);
-        // The day it was read with goes along, so a later save can keep it.
-        grid.cells.cell(LoadedDayCol, blank) = theirs.cells.cell(LoadedDayCol, r);
+            return;
+        // Whole rows: the day it was read with goes along, so a later save can keep it.
+        addEventRow(grid, rows, r);
         --want->second;
-        ++added;
-    }
-    return added;
+        ++changed;
+    };
+    for (int r = FirstEventRow; r <= LastEventRow; ++r)
+        if (holdsEvent(theirs, r))
+            takeIn(theirs.cells, r);
+    for (int k = 0; k < theirs.kept.rowCount(); ++k)
+        takeIn(theirs.kept, k);
+    return changed;
 }
 
 } // namespace vz

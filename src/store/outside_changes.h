@@ -3,10 +3,15 @@
 // came in that way, so the window keeps a StoreWatch: it remembers what the file held when we
 // last read or wrote it, and before each save it merges in what changed since.
 //
-// The merge: events that appeared in the file since are added to our list; events another program
-// removed from the file stay in our list (nothing is dropped on someone else's behalf); events we
-// deleted stay deleted, even though the file still holds them. Only the events are merged: the
-// divider and the rows in view are ours.
+// The merge is three-way: what the file held when we last read or wrote it, what it holds now,
+// and our list. Events that appeared in the file since are added to our list (to the kept
+// events beyond row 25 when the list is full); an event the file no longer holds is deleted
+// from our list too, unless we changed or deleted it ourselves; events we deleted stay deleted,
+// even though the file still holds them. An event another program edited is thus replaced by
+// its new version. Deletions are taken only from a file that looks whole: one that still holds
+// at least one event we last saw and ends as every save ends it; an emptied, garbled or cut-off
+// file (a half-synced copy) deletes nothing. Events compare by every stored column. Only the
+// events are merged: the divider and the rows in view are ours.
 //
 //     vz::StoreWatch watch;
 //     vz::readGrid(folder, list, splitter, rs);
@@ -24,7 +29,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
-#include <tuple>
+#include <vector>
 
 namespace vz {
 
@@ -33,14 +38,15 @@ public:
     // Notes the file as it is now (after a load or a save).
     void remember(const std::filesystem::path& storeFile, const RegionalSettings& rs);
 
-    // When the file changed since it was remembered, adds the events that came into it to the
-    // blank rows of `grid` (in file order) and returns how many it added. Events that find no
-    // blank row (the list holds 25) are not added.
+    // When the file changed since it was remembered, merges what changed into `grid` (list and
+    // kept events) and returns how many events it added or deleted; the caller sorts the list.
+    // Freed rows take kept events first, then the ones that came in.
     int takeInOutsideChanges(const std::filesystem::path& storeFile, EventGrid& grid,
                              const RegionalSettings& rs);
 
 private:
-    using EventKey = std::tuple<std::string, std::string, std::string>; // description, date, time
+    // Every column of a row but those the display fills and the day it was loaded with.
+    using EventKey = std::vector<std::string>;
     using EventCounts = std::map<EventKey, int>;
 
     struct Fingerprint {
@@ -50,8 +56,9 @@ private:
         bool operator==(const Fingerprint&) const = default;
     };
     static Fingerprint fingerprintOf(const std::string* bytes);
+    static EventKey keyOf(const StringGrid& rows, int r);
     static EventCounts countEvents(const EventGrid& grid);
-    static EventGrid loadEvents(const std::string& bytes, const RegionalSettings& rs);
+    static int removeEvent(EventGrid& grid, const EventKey& key, int copies);
 
     Fingerprint m_fingerprint;
     EventCounts m_events; // what the file held when remembered

@@ -4,6 +4,7 @@
 #include "store/integer_text.h"
 #include "store/text_encoding.h"
 
+#include <algorithm>
 #include <optional>
 #include <stdexcept>
 #include <utility>
@@ -250,6 +251,31 @@ void ProfileFile::writeString(std::string_view section, std::string_view key,
 
 void ProfileFile::writeInteger(std::string_view section, std::string_view key, std::int32_t value) {
     writeString(section, key, std::to_string(value));
+}
+
+std::vector<std::string> ProfileFile::sectionNames() const {
+    std::vector<std::pair<std::size_t, std::string>> found;
+    for (const auto& [folded, at] : m_sectionIndex)
+        found.emplace_back(at, std::string(*headingName(m_sections[at].lines.front().text)));
+    std::sort(found.begin(), found.end());
+    std::vector<std::string> names;
+    for (auto& [at, name] : found)
+        names.push_back(std::move(name));
+    return names;
+}
+
+void ProfileFile::removeSection(std::string_view section) {
+    const std::string folded = fold(section);
+    if (m_sectionIndex.erase(folded) == 0)
+        return;
+    // Later copies, hidden behind the first until now, would show up at the next read.
+    for (std::size_t i = 1; i < m_sections.size(); ++i) {
+        Section& s = m_sections[i];
+        if (!s.lines.empty() && fold(*headingName(s.lines.front().text)) == folded) {
+            s.lines.clear();
+            s.keys.reset();
+        }
+    }
 }
 
 std::string ProfileFile::toBytes() const {

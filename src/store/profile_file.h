@@ -60,6 +60,10 @@ public:
     void writeInteger(std::string_view section, std::string_view key, std::int32_t value);
 
     bool sectionExists(std::string_view section) const;
+    // The names of the file's sections as written, in file order, each once.
+    std::vector<std::string> sectionNames() const;
+    // Removes a section, every copy of it, with all its keys and comments.
+    void removeSection(std::string_view section);
     // The file existed when opened but could not be read.
     bool unreadable() const { return m_unreadable; }
 

@@ -25,4 +25,15 @@ void StringGrid::clearRow(int row) {
         cell(col, row).clear();
 }
 
+int StringGrid::appendRow() {
+    m_cells.resize(m_cells.size() + static_cast<std::size_t>(m_colCount));
+    return m_rowCount++;
+}
+
+void StringGrid::removeRow(int row) {
+    const auto first = m_cells.begin() + static_cast<std::ptrdiff_t>(index(0, row));
+    m_cells.erase(first, first + m_colCount);
+    --m_rowCount;
+}
+
 } // namespace vz

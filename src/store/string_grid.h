@@ -30,6 +30,10 @@ public:
     void copyRow(const StringGrid& from, int fromRow, int toRow);
     void swapRows(int a, int b);
     void clearRow(int row);
+    // A blank row after the last one; answers its number.
+    int appendRow();
+    // Removes row `row` (which must exist): later rows move up one.
+    void removeRow(int row);
 
     bool operator==(const StringGrid&) const = default;
 

@@ -377,6 +377,48 @@ TEST_F(MainWindowTest, EventsWrittenByAnotherProgramSurviveOurNextSave) {
     EXPECT_EQ(w.eventGrid().cells.cell(DescriptionCol, 2), "Holiday");
 }
 
+// A hand-made store of `count` events, E101 on, all on the same day.
+std::string storeOf(int count) {
+    std::string text;
+    for (int n = 1; n <= count; ++n)
+        text += "[Entry" + std::to_string(n) + "]\r\nDesc=E" + std::to_string(100 + n) +
+                "\r\nDate=35582\r\nTime=09:00 AM\r\n";
+    return text + "[Lastone]\r\nTop=1\r\nLast=1\r\n";
+}
+
+TEST_F(MainWindowTest, EventsBeyondTheListAreToldOnceAndShownAsRowsFreeUp) {
+    writeStore(storeOf(27));
+    TfrmMain w(dir.path());
+    w.show();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(messages().last().startsWith(
+        "information: The event list shows 25 events. 2 more events are kept in "))
+        << messages().last().toStdString();
+    EXPECT_EQ(w.eventGrid().cells.cell(DescriptionCol, 25), "E125");
+
+    // A delete frees a row: the first kept event comes in, in its sorted place.
+    w.setCurrentRow(1);
+    w.btDeleteClick();
+    EXPECT_EQ(w.eventGrid().cells.cell(DescriptionCol, 1), "E102");
+    EXPECT_EQ(w.eventGrid().cells.cell(DescriptionCol, 25), "E126");
+    w.saveForSession();
+    EXPECT_EQ(messages().size(), 2); // the confirmation; nothing new to tell
+    const std::string saved = readStore();
+    EXPECT_NE(saved.find("[Entry26]\r\nDesc=\r\nDate=0\r\nTime=\r\n"), std::string::npos);
+    EXPECT_NE(saved.find("[Entry27]\r\nDesc=E127\r\n"), std::string::npos);
+    EXPECT_EQ(saved.find("[Entry28]"), std::string::npos);
+
+    // Another program adds two more: kept too, and told.
+    writeStore(saved + "[Entry28]\r\nDesc=New1\r\nDate=35582\r\nTime=09:00 AM\r\n"
+                       "[Entry29]\r\nDesc=New2\r\nDate=35582\r\nTime=09:00 AM\r\n");
+    w.saveForSession();
+    EXPECT_EQ(w.eventGrid().kept.rowCount(), 3);
+    EXPECT_TRUE(messages().last().contains("3 more events are kept"))
+        << messages().last().toStdString();
+    EXPECT_NE(readStore().find("[Entry29]\r\nDesc=New2\r\n"), std::string::npos);
+}
+
 TEST_F(MainWindowTest, TickingDoesNotGrowMemory) {
     writeStore(BirthdayStore);
     TfrmMain w(dir.path());

@@ -143,7 +143,7 @@ TEST(EventStore, LoadReplacesTheListAndKeepsTheHeadings) {
     EXPECT_EQ(loaded.grid.cells.cell(DescriptionCol, 0), "Description");
 }
 
-TEST(EventStore, AtMost25EventsAreLoaded) {
+TEST(EventStore, TheListHolds25EventsAndKeepsTheRest) {
     const test::TempFolder folder;
     std::string text;
     for (int n = 1; n <= 26; ++n)
@@ -153,6 +153,7 @@ TEST(EventStore, AtMost25EventsAreLoaded) {
     const Loaded loaded = load(folder);
     EXPECT_EQ(eventsOf(loaded.grid).size(), 25u);
     EXPECT_EQ(loaded.grid.cells.cell(DescriptionCol, 25), "E25");
+    EXPECT_EQ(loaded.grid.kept.rowCount(), 1);
 }
 
 TEST(EventStore, SplitterAndRowsFromHandEditedFiles) {
