@@ -17,6 +17,10 @@ constexpr std::string_view EntrySectionPrefix = "Entry";
 constexpr std::string_view DescKey = "Desc";
 constexpr std::string_view DateKey = "Date";
 constexpr std::string_view TimeKey = "Time";
+// Written only for events that have them, and removed from every other entry, so a key left in
+// a section never attaches itself to the event saved there next.
+constexpr std::string_view RepeatKey = "Repeat";
+constexpr std::string_view RemindKey = "Remind";
 constexpr std::string_view SplitSection = "Split";
 constexpr std::string_view PosKey = "Pos";
 constexpr std::string_view LastoneSection = "Lastone";
@@ -36,12 +40,22 @@ bool isCalendarDay(std::int32_t day) {
     return day >= MinDayNumber && day <= MaxDayNumber;
 }
 
+void writeOptional(ProfileFile& store, const std::string& section, std::string_view key,
+                   std::string_view value) {
+    if (value.empty())
+        store.deleteKey(section, key);
+    else
+        store.writeString(section, key, value);
+}
+
 void writeEntry(ProfileFile& store, int n, std::string_view desc, std::int32_t date,
-                std::string_view time) {
+                std::string_view time, std::string_view repeat = {}, std::string_view remind = {}) {
     const std::string section = entrySection(n);
     store.writeString(section, DescKey, desc);
     store.writeInteger(section, DateKey, date);
     store.writeString(section, TimeKey, time);
+    writeOptional(store, section, RepeatKey, repeat);
+    writeOptional(store, section, RemindKey, remind);
 }
 
 void writeRows(ProfileFile& store, std::int32_t top, std::int32_t last) {
@@ -89,6 +103,8 @@ void readGridFrom(const ProfileFile& store, EventGrid& grid, int& splitterPos,
         grid.cells.cell(DateCol, next) = dateToStr(static_cast<TDateTime>(date), rs);
         grid.cells.cell(TimeCol, next) = std::move(*time);
         grid.cells.cell(LoadedDayCol, next) = std::to_string(date);
+        grid.cells.cell(RepeatCol, next) = store.readString(section, RepeatKey, "");
+        grid.cells.cell(RemindCol, next) = store.readString(section, RemindKey, "");
         ++next;
     }
 
@@ -120,8 +136,8 @@ std::vector<int> writeGridTo(ProfileFile& store, const EventGrid& grid, int spli
                 unsaved.push_back(r);
             continue;
         }
-        writeEntry(store, n++, grid.cells.cell(DescriptionCol, r), day,
-                   grid.cells.cell(TimeCol, r));
+        writeEntry(store, n++, grid.cells.cell(DescriptionCol, r), day, grid.cells.cell(TimeCol, r),
+                   grid.cells.cell(RepeatCol, r), grid.cells.cell(RemindCol, r));
     }
     for (; n <= EntrySectionCount; ++n)
         writeEntry(store, n, "", 0, "");

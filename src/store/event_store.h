@@ -4,6 +4,8 @@
 // Layout: sections Entry1 to Entry26 with "Desc" (text), "Date" (whole day number) and "Time"
 // (text); "Split"/"Pos", the divider position; "Lastone"/"Top" and "Last", the top visible and
 // selected rows. Entry26 stands for a row the grid does not have and is always written blank.
+// An entry may also hold "Repeat" and "Remind" (see occurrence.h and reminders.h), written only
+// for events that have them and kept as written, whatever they say.
 //
 //     vz::RegionalSettings& rs = vz::processSettings();
 //     int splitter = 200;                                  // the designed position

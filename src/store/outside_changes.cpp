@@ -79,11 +79,9 @@ int StoreWatch::takeInOutsideChanges(const std::filesystem::path& storeFile, Eve
         const int blank = findFirstBlankRow(grid);
         if (blank < 0)
             break;
-        grid.cells.cell(DescriptionCol, blank) = std::get<0>(key);
-        grid.cells.cell(DateCol, blank) = std::get<1>(key);
-        grid.cells.cell(TimeCol, blank) = std::get<2>(key);
-        // The day it was read with goes along, so a later save can keep it.
-        grid.cells.cell(LoadedDayCol, blank) = theirs.cells.cell(LoadedDayCol, r);
+        // The whole row: the day it was read with, so a later save can keep it, and the
+        // event's repeat and reminders.
+        grid.cells.copyRow(theirs.cells, r, blank);
         --want->second;
         ++added;
     }
