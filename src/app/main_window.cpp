@@ -22,6 +22,7 @@
 #include "timeentry/simple_field.h"
 #include "widgets/raised_label.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTableView>
@@ -352,6 +353,12 @@ bool TfrmMain::gridKeyPress(QKeyEvent* event) {
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grid && event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+        // From the keyboard the menu opens under the selected row, not where the mouse is.
+        m_eventMenu->popupFromKeyboard(grid);
+        return true;
+    }
     if (watched == grid && event->type() == QEvent::KeyPress) {
         bool handled = false;
         guarded([&] { handled = gridKeyPress(static_cast<QKeyEvent*>(event)); });

@@ -24,8 +24,8 @@ RegionalSettings settings() {
 std::vector<std::string> optionsOf(const EventGrid& grid) {
     std::vector<std::string> out;
     for (int r = FirstEventRow; r <= LastEventRow && !grid.isBlank(r); ++r)
-        out.push_back(grid.cells.cell(DescriptionCol, r) + " " +
-                      grid.cells.cell(RepeatCol, r) + "|" + grid.cells.cell(RemindCol, r));
+        out.push_back(grid.cells.cell(DescriptionCol, r) + " " + grid.cells.cell(RepeatCol, r) +
+                      "|" + grid.cells.cell(RemindCol, r));
     return out;
 }
 
@@ -97,8 +97,7 @@ TEST(EventOptions, MoveWithEventsTakenInFromOutside) {
     // Another program adds a yearly event with reminders.
     writeGrid(folder.path(), load(storeOf({entry("Dentist", 46390), Mixed[0]})), 200, rs, 2026);
     ASSERT_EQ(watch.takeInOutsideChanges(storePath(folder.path()), ours, rs), 1);
-    EXPECT_EQ(optionsOf(ours),
-              (std::vector<std::string>{"Dentist |", "Wedding Yearly|0,1440"}));
+    EXPECT_EQ(optionsOf(ours), (std::vector<std::string>{"Dentist |", "Wedding Yearly|0,1440"}));
 }
 
 TEST(ProfileFile, DeletingAKeyLeavesEverythingElse) {
