@@ -31,6 +31,8 @@ QVariant EventGridModel::data(const QModelIndex& index, int role) const {
         return index.column() == DescriptionCol ? QVariant(eventOptionsIcon(m_grid, row))
                                                 : QVariant();
     case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole:
+        // A screen reader hears what the glyph shows.
         if (const QString tip = eventOptionsToolTip(m_grid, row); !tip.isEmpty())
             return tip;
         return {};
