@@ -91,7 +91,7 @@ private:
     TDateTime rowMoment(int row, TDateTime instant, TDateTime now) const;
     std::string yearlyLine(int row) const;
     void showEventOf(const std::string& description, const std::string& date,
-                     const std::string& time);
+                     const std::string& time, const QString& token);
     void setStatus(const QString& text, bool bold);
     int dpi() const;
     // Saves the store; returns the error's text, empty when it was written.

@@ -26,9 +26,9 @@ void TfrmMain::setupReminders() {
             writeGrid();
             doDateDiff();
         });
-    m_reminders =
-        new ReminderScheduler(m_grid, this, [this](const ReminderScheduler::EventKey& key) {
-            showEventOf(std::get<0>(key), std::get<1>(key), std::get<2>(key));
+    m_reminders = new ReminderScheduler(
+        m_grid, this, [this](const ReminderScheduler::EventKey& key, const QString& token) {
+            showEventOf(std::get<0>(key), std::get<1>(key), std::get<2>(key), token);
         });
     connect(m_model, &EventGridModel::rowsChanged, m_reminders, &ReminderScheduler::eventsChanged);
 }
@@ -52,7 +52,7 @@ std::string TfrmMain::yearlyLine(int row) const {
 }
 
 void TfrmMain::showEventOf(const std::string& description, const std::string& date,
-                           const std::string& time) {
+                           const std::string& time, const QString& token) {
     for (int r = FirstEventRow; r <= LastEventRow && !m_grid.isBlank(r); ++r) {
         if (m_grid.cells.cell(DescriptionCol, r) == description &&
             m_grid.cells.cell(DateCol, r) == date && m_grid.cells.cell(TimeCol, r) == time) {
@@ -63,7 +63,7 @@ void TfrmMain::showEventOf(const std::string& description, const std::string& da
     }
     if (isMinimized())
         showNormal();
-    bringToFront(this, {});
+    bringToFront(this, token);
 }
 
 } // namespace vz

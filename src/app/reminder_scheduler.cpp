@@ -23,8 +23,7 @@ constexpr int LookInterval = 1000;
 
 } // namespace
 
-ReminderScheduler::ReminderScheduler(const EventGrid& grid, QWidget* window,
-                                     std::function<void(const EventKey&)> showEvent)
+ReminderScheduler::ReminderScheduler(const EventGrid& grid, QWidget* window, ShowEvent showEvent)
     : QObject(window), m_grid(grid), m_window(window), m_showEvent(std::move(showEvent)),
       m_notifier(new DesktopNotifier(this)) {
     m_timer.setInterval(LookInterval);
@@ -120,7 +119,8 @@ void ReminderScheduler::showOwnWindow(const QString& summary, const QString& bod
     if (!m_ownWindow) {
         m_ownWindow = new ReminderWindow(m_window);
         m_ownWindow->setAttribute(Qt::WA_DeleteOnClose);
-        connect(m_ownWindow, &ReminderWindow::showRequested, this, &ReminderScheduler::activate);
+        connect(m_ownWindow, &ReminderWindow::showRequested, this,
+                [this](quint32 tag) { activate(tag, {}); });
     }
     m_ownWindow->addReminder(summary, body, tag);
     m_ownWindow->show();
@@ -128,10 +128,10 @@ void ReminderScheduler::showOwnWindow(const QString& summary, const QString& bod
     QApplication::alert(m_window);
 }
 
-void ReminderScheduler::activate(quint32 tag) {
+void ReminderScheduler::activate(quint32 tag, const QString& token) {
     const auto found = m_shown.constFind(tag);
     if (found != m_shown.constEnd())
-        guarded([&] { m_showEvent(found.value()); });
+        guarded([&] { m_showEvent(found.value(), token); });
 }
 
 } // namespace vz

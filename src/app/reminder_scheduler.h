@@ -36,9 +36,10 @@ public:
     using EventKey = std::tuple<std::string, std::string, std::string>; // description, date, time
 
     // window: the main window (owner of the reminder window, marked as wanting attention);
-    // showEvent: brings it to the front with the event of that key selected.
-    ReminderScheduler(const EventGrid& grid, QWidget* window,
-                      std::function<void(const EventKey&)> showEvent);
+    // showEvent: brings it to the front with the event of that key selected (with the desktop's
+    // activation token, when it gave one).
+    using ShowEvent = std::function<void(const EventKey&, const QString& token)>;
+    ReminderScheduler(const EventGrid& grid, QWidget* window, ShowEvent showEvent);
     ~ReminderScheduler() override;
 
     // After the list was loaded: shows what fell due since the last run, then looks every second.
@@ -53,11 +54,11 @@ public:
 private:
     void show(const DueReminder& due, TDateTime now);
     void showOwnWindow(const QString& summary, const QString& body, quint32 tag);
-    void activate(quint32 tag);
+    void activate(quint32 tag, const QString& token);
 
     const EventGrid& m_grid;
     QWidget* m_window;
-    std::function<void(const EventKey&)> m_showEvent;
+    ShowEvent m_showEvent;
     DesktopNotifier* m_notifier;
     QPointer<ReminderWindow> m_ownWindow;
     QTimer m_timer;

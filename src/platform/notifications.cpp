@@ -56,6 +56,8 @@ void DesktopNotifier::notify(const QString& summary, const QString& body, quint3
         m_listening = true;
         bus.connect(Service, Path, Interface, QStringLiteral("ActionInvoked"), this,
                     SLOT(onActionInvoked(quint32, QString)));
+        bus.connect(Service, Path, Interface, QStringLiteral("ActivationToken"), this,
+                    SLOT(onActivationToken(quint32, QString)));
         bus.connect(Service, Path, Interface, QStringLiteral("NotificationClosed"), this,
                     SLOT(onClosed(quint32, quint32)));
     }
@@ -85,11 +87,17 @@ void DesktopNotifier::onActionInvoked(quint32 id, const QString& action) {
     const auto found = m_tags.constFind(id);
     if (found == m_tags.constEnd() || action != DefaultAction)
         return;
-    emit activated(found.value());
+    emit activated(found.value(), m_tokens.take(id));
+}
+
+void DesktopNotifier::onActivationToken(quint32 id, const QString& token) {
+    if (m_tags.contains(id))
+        m_tokens.insert(id, token);
 }
 
 void DesktopNotifier::onClosed(quint32 id, quint32) {
     m_tags.remove(id);
+    m_tokens.remove(id);
 }
 
 } // namespace vz

@@ -17,6 +17,7 @@ XML = """<node><interface name="org.freedesktop.Notifications">
 <method name="GetServerInformation"><arg type="s" direction="out"/><arg type="s" direction="out"/>
 <arg type="s" direction="out"/><arg type="s" direction="out"/></method>
 <signal name="ActionInvoked"><arg type="u"/><arg type="s"/></signal>
+<signal name="ActivationToken"><arg type="u"/><arg type="s"/></signal>
 <signal name="NotificationClosed"><arg type="u"/><arg type="u"/></signal>
 </interface></node>"""
 PATH = "/org/freedesktop/Notifications"
@@ -45,6 +46,8 @@ def on_call(connection, sender, path, interface, method, params, invocation):
 
 def invoke_last(*_):
     if state["connection"] and state["last"]:
+        state["connection"].emit_signal(None, PATH, INTERFACE, "ActivationToken",
+                                        GLib.Variant("(us)", (state["last"], "recorder-token")))
         state["connection"].emit_signal(None, PATH, INTERFACE, "ActionInvoked",
                                         GLib.Variant("(us)", (state["last"], "default")))
     return True
