@@ -1,5 +1,7 @@
 #include "app/grid_model.h"
 
+#include "app/event_glyphs.h"
+
 namespace vz {
 
 EventGridModel::EventGridModel(EventGrid& grid, QObject* parent)
@@ -14,9 +16,29 @@ int EventGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant EventGridModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid())
+    if (!index.isValid())
         return {};
-    return QString::fromStdString(m_grid.cells.cell(index.column(), index.row() + 1));
+    const int row = index.row() + 1;
+    if (m_grid.isBlank(row) && role != Qt::DisplayRole)
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        // A yearly event shows the occurrence it counts to; the grid keeps the first one.
+        if (index.column() == DateCol && !m_grid.cells.cell(OccurrenceDateCol, row).empty())
+            return QString::fromStdString(m_grid.cells.cell(OccurrenceDateCol, row));
+        return QString::fromStdString(m_grid.cells.cell(index.column(), row));
+    case Qt::DecorationRole:
+        return index.column() == DescriptionCol ? QVariant(eventOptionsIcon(m_grid, row))
+                                                : QVariant();
+    case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole:
+        // A screen reader hears what the glyph shows.
+        if (const QString tip = eventOptionsToolTip(m_grid, row); !tip.isEmpty())
+            return tip;
+        return {};
+    default:
+        return {};
+    }
 }
 
 QVariant EventGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -29,6 +51,8 @@ void EventGridModel::setCell(int row, int column, const std::string& text) {
     if (m_grid.cells.cell(column, row) == text)
         return;
     m_grid.cells.cell(column, row) = text;
+    if (column == OccurrenceDateCol)
+        column = DateCol;
     if (row == 0) {
         emit headerDataChanged(Qt::Horizontal, column, column);
     } else {
@@ -39,7 +63,8 @@ void EventGridModel::setCell(int row, int column, const std::string& text) {
 
 void EventGridModel::gridChanged() {
     emit headerDataChanged(Qt::Horizontal, 0, EventGridCols - 1);
-    emit dataChanged(index(0, 0), index(rowCount() - 1, EventGridCols - 1), {Qt::DisplayRole});
+    emit dataChanged(index(0, 0), index(rowCount() - 1, EventGridCols - 1));
+    emit rowsChanged();
 }
 
 } // namespace vz

@@ -23,6 +23,10 @@ public:
     // After the grid was changed as a whole (loaded, sorted, rows moved).
     void gridChanged();
 
+signals:
+    // The events may have changed (after gridChanged()): not sent for the cells of a tick.
+    void rowsChanged();
+
 private:
     EventGrid& m_grid;
 };

@@ -2,7 +2,9 @@
 // handlers of its buttons, keys and clicks.
 #include "app/main_window.h"
 
+#include "app/event_menu.h"
 #include "app/grid_model.h"
+#include "app/reminder_scheduler.h"
 #include "dateentry/dp_datetime_picker.h"
 #include "engine/clock.h"
 #include "engine/convert_error.h"
@@ -20,6 +22,7 @@
 #include "timeentry/simple_field.h"
 #include "widgets/raised_label.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTableView>
@@ -48,6 +51,7 @@ TfrmMain::TfrmMain(const QString& storeFolder, QWidget* parent)
     setObjectName(QStringLiteral("frmMain"));
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     buildControls();
+    setupReminders();
     FormCreate();
 }
 
@@ -67,6 +71,7 @@ void TfrmMain::FormShow() {
     doDateDiff();
     Timer1.start();
     statusHold = 0;
+    m_reminders->start();
 }
 
 void TfrmMain::showEvent(QShowEvent* event) {
@@ -149,8 +154,9 @@ void TfrmMain::doDateDiff() {
         return;
     }
     TDateDiff dd;
-    computedatediff(dd, combineDateAndTime(static_cast<std::int64_t>(date), time),
-                    appClock().now());
+    const TDateTime now = appClock().now();
+    computedatediff(
+        dd, rowMoment(row, combineDateAndTime(static_cast<std::int64_t>(date), time), now), now);
     DisplayTexts texts;
     fillDisplayTexts(texts, description, dd, rs);
     showLabelTexts(texts);
@@ -182,24 +188,31 @@ void TfrmMain::doAll() {
     const int year = currentYear();
     QStringList errors;
     RowCells cells;
+    const TDateTime now = appClock().now();
     for (int row = 1; row < EventGridRows; ++row) {
         if (m_grid.cells.cell(DescriptionCol, row).empty())
             break;
         const auto key =
             std::make_pair(m_grid.cells.cell(DateCol, row), m_grid.cells.cell(TimeCol, row));
         if (m_unreadableRows.count(key)) {
+            m_model->setCell(row, OccurrenceDateCol, {});
             m_model->setCell(row, DayCol, {});
             m_model->setCell(row, WhenCol, {});
             continue;
         }
         try {
             const TDateTime instant = eventInstant(key.first, key.second, rs, year);
-            fillRowCells(cells, instant, appClock().now(), rs);
+            const TDateTime moment = rowMoment(row, instant, now);
+            fillRowCells(cells, moment, now, rs);
+            // A yearly event's Date column shows the occurrence it counts to.
+            m_model->setCell(row, OccurrenceDateCol,
+                             moment != instant ? dateToStr(moment, rs) : std::string());
             m_model->setCell(row, DayCol, cells.day);
             m_model->setCell(row, WhenCol, cells.when);
         } catch (const EConvertError& e) {
             // One unreadable row is reported once and then left blank; the others go on.
             m_unreadableRows.insert(key);
+            m_model->setCell(row, OccurrenceDateCol, {});
             m_model->setCell(row, DayCol, {});
             m_model->setCell(row, WhenCol, {});
             errors.append(QString::fromUtf8(e.what()));
@@ -222,9 +235,12 @@ void TfrmMain::scrollClick(bool up) {
 
 void TfrmMain::EsTile1Click() {
     const int row = currentRow();
+    // The date the display counts to: a yearly event's occurrence.
+    const std::string& occurrence = m_grid.cells.cell(OccurrenceDateCol, row);
     const std::string report =
-        copyReport(StatusBar1->text().toStdString(), m_shown, m_grid.cells.cell(DateCol, row),
-                   m_grid.cells.cell(TimeCol, row));
+        copyReport(StatusBar1->text().toStdString(), m_shown,
+                   occurrence.empty() ? m_grid.cells.cell(DateCol, row) : occurrence,
+                   m_grid.cells.cell(TimeCol, row), yearlyLine(row));
     copyToClipboard(qs(report));
     setStatus(CopiedMessage, true);
     statusHold = StatusHoldTicks;
@@ -321,6 +337,11 @@ bool TfrmMain::gridKeyPress(QKeyEvent* event) {
         return true;
     }
     const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if (event->key() == Qt::Key_Menu ||
+        (event->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
+        m_eventMenu->popupFromKeyboard(grid);
+        return true;
+    }
     if ((event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) &&
         (modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier)) {
         // Ctrl+Tab leaves the list as Tab does (Shift reverses it), for keyboards used to
@@ -333,6 +354,12 @@ bool TfrmMain::gridKeyPress(QKeyEvent* event) {
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grid && event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+        // From the keyboard the menu opens under the selected row, not where the mouse is.
+        m_eventMenu->popupFromKeyboard(grid);
+        return true;
+    }
     if (watched == grid && event->type() == QEvent::KeyPress) {
         bool handled = false;
         guarded([&] { handled = gridKeyPress(static_cast<QKeyEvent*>(event)); });

@@ -23,6 +23,8 @@ class QTableView;
 namespace vz {
 
 class EventGridModel;
+class EventMenu;
+class ReminderScheduler;
 class TRaisedLabel;
 class TEsTile;
 class TVzSplitter;
@@ -84,6 +86,12 @@ private:
     void sortRows(int last);
     void sortAndSave(int last);
     void showLabelTexts(const DisplayTexts& texts);
+    // Yearly events and reminders (main_window_reminders.cpp).
+    void setupReminders();
+    TDateTime rowMoment(int row, TDateTime instant, TDateTime now) const;
+    std::string yearlyLine(int row) const;
+    void showEventOf(const std::string& description, const std::string& date,
+                     const std::string& time, const QString& token);
     void setStatus(const QString& text, bool bold);
     int dpi() const;
     // Saves the store; returns the error's text, empty when it was written.
@@ -114,6 +122,8 @@ private:
     TVzSpinner* scroll = nullptr;
     TVzController* VzController1 = nullptr;
     QMenu* PopupMenu1 = nullptr;
+    EventMenu* m_eventMenu = nullptr;
+    ReminderScheduler* m_reminders = nullptr;
     TWinPlace* WinPlace1 = nullptr;
     TEsTile* EsTile1 = nullptr;
     TRaisedLabel* lblName = nullptr;

@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 
 #include "app/grid_model.h"
+#include "app/reminder_scheduler.h"
 #include "engine/clock.h"
 #include "engine/convert_error.h"
 #include "engine/datetext.h"
@@ -85,6 +86,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         }
     }
     guarded([this] { WinPlace1->SavePlacement(); });
+    guarded([this] { m_reminders->saveLastLooked(); });
     event->accept();
 }
 
@@ -93,6 +95,7 @@ void TfrmMain::saveForSession() {
         std::fprintf(stderr, "%s\n", failure.toLocal8Bit().constData());
     try {
         WinPlace1->SavePlacement();
+        m_reminders->saveLastLooked();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
     }

@@ -21,7 +21,8 @@ std::array<std::string, DisplayLineCount> displayLines(const DisplayTexts& shown
 }
 
 std::string copyReport(std::string_view statusLine, const DisplayTexts& shown,
-                       std::string_view dateText, std::string_view timeText) {
+                       std::string_view dateText, std::string_view timeText,
+                       std::string_view extraLine) {
     constexpr std::string_view End = "\r\n";
     const auto lines = displayLines(shown);
     std::string report;
@@ -31,6 +32,8 @@ std::string copyReport(std::string_view statusLine, const DisplayTexts& shown,
     report.append("Scheduled For ").append(dateText).append("  ").append(timeText).append(End);
     for (std::size_t i = 1; i < lines.size(); ++i)
         report.append(lines[i]).append(End);
+    if (!extraLine.empty())
+        report.append(extraLine).append(End);
     return report;
 }
 

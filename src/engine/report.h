@@ -17,7 +17,9 @@ namespace vz {
 constexpr int DisplayLineCount = 7;
 std::array<std::string, DisplayLineCount> displayLines(const DisplayTexts& shown);
 
+// `extraLine`, when not empty, is added as a tenth line (a yearly event's, say).
 std::string copyReport(std::string_view statusLine, const DisplayTexts& shown,
-                       std::string_view dateText, std::string_view timeText);
+                       std::string_view dateText, std::string_view timeText,
+                       std::string_view extraLine = {});
 
 } // namespace vz

@@ -11,6 +11,8 @@ namespace vz {
 
 // The desktop entry's name without ".desktop"; also the icon's name in the hicolor theme.
 inline constexpr char DesktopId[] = "example.velmora.vorurer";
+// The name the desktop shows for the program (its menu entry's, its notifications').
+inline constexpr char ProgramName[] = "Vizevavoz 98";
 
 // The clock icon at every size it is drawn at.
 QIcon programIcon();

@@ -35,9 +35,17 @@ inline constexpr std::array<std::string_view, EventGridCols> EventGridHeadings =
 // a row added since). It travels with its row through sorting and deleting, so a save can fall
 // back on it when the row's date text cannot be read (see eventDay in event_store.h).
 inline constexpr int LoadedDayCol = EventGridCols;
+// The event's "Repeat" and "Remind" values as the store holds them (empty when it has none),
+// unknown values included, so they move with their row like the rest of it.
+inline constexpr int RepeatCol = EventGridCols + 1;
+inline constexpr int RemindCol = EventGridCols + 2;
+// The date text of the occurrence a yearly event counts to, which the Date column shows in place
+// of the stored first occurrence (empty for other events). Filled for the display, never saved.
+inline constexpr int OccurrenceDateCol = EventGridCols + 3;
+inline constexpr int EventGridAllCols = EventGridCols + 4;
 
 struct EventGrid {
-    StringGrid cells{EventGridCols + 1, EventGridRows};
+    StringGrid cells{EventGridAllCols, EventGridRows};
     // Events the 25 rows cannot hold (a hand-made store, or another program's additions), in
     // file order: whole rows of the same columns as `cells` (row 0 is the first), kept in the
     // store after the list's entries and shown as rows become free.
@@ -56,7 +64,7 @@ int findFirstBlankRow(const EventGrid& grid);
 // The last row that holds an event (the whole list when it is full).
 int lastListedRow(const EventGrid& grid);
 
-// Removes event row `r` (1 to 25): every later row moves up one, all five columns, and row 25
+// Removes event row `r` (1 to 25): every later row moves up one, all its columns, and row 25
 // is cleared. The selected row number stays. A row outside 1 to 25 changes nothing.
 void deleteRow(EventGrid& grid, int r);
 

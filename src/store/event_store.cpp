@@ -19,6 +19,10 @@ constexpr std::string_view EntrySectionPrefix = "Entry";
 constexpr std::string_view DescKey = "Desc";
 constexpr std::string_view DateKey = "Date";
 constexpr std::string_view TimeKey = "Time";
+// Written only for events that have them, and removed from every other entry, so a key left in
+// a section never attaches itself to the event saved there next.
+constexpr std::string_view RepeatKey = "Repeat";
+constexpr std::string_view RemindKey = "Remind";
 constexpr std::string_view SplitSection = "Split";
 constexpr std::string_view PosKey = "Pos";
 constexpr std::string_view LastoneSection = "Lastone";
@@ -38,17 +42,28 @@ bool isCalendarDay(std::int32_t day) {
     return day >= MinDayNumber && day <= MaxDayNumber;
 }
 
+void writeOptional(ProfileFile& store, const std::string& section, std::string_view key,
+                   std::string_view value) {
+    if (value.empty())
+        store.deleteKey(section, key);
+    else
+        store.writeString(section, key, value);
+}
+
 void writeEntry(ProfileFile& store, int n, std::string_view desc, std::int32_t date,
-                std::string_view time) {
+                std::string_view time, std::string_view repeat = {}, std::string_view remind = {}) {
     const std::string section = entrySection(n);
     store.writeString(section, DescKey, desc);
     store.writeInteger(section, DateKey, date);
     store.writeString(section, TimeKey, time);
+    writeOptional(store, section, RepeatKey, repeat);
+    writeOptional(store, section, RemindKey, remind);
 }
 
 // Entry `n` from row `r` of `from` (a list row or a kept one) with its day number.
 void writeEntryRow(ProfileFile& store, int n, const StringGrid& from, int r, std::int32_t day) {
-    writeEntry(store, n, from.cell(DescriptionCol, r), day, from.cell(TimeCol, r));
+    writeEntry(store, n, from.cell(DescriptionCol, r), day, from.cell(TimeCol, r),
+               from.cell(RepeatCol, r), from.cell(RemindCol, r));
 }
 
 // Reads entry section `section` into row `r` of `into` (a list row or a kept one). Only an
@@ -69,6 +84,8 @@ bool readEntry(const ProfileFile& store, const std::string& section, StringGrid&
     into.cell(DateCol, r) = dateToStr(static_cast<TDateTime>(date), rs);
     into.cell(TimeCol, r) = std::move(*time);
     into.cell(LoadedDayCol, r) = std::to_string(date);
+    into.cell(RepeatCol, r) = store.readString(section, RepeatKey, "");
+    into.cell(RemindCol, r) = store.readString(section, RemindKey, "");
     return true;
 }
 

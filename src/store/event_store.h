@@ -6,6 +6,8 @@
 // selected rows. Entry26 stands for a row the grid does not have and is always written blank.
 // Events the 25 rows cannot hold are kept in Entry27 on, where a program that reads only the
 // list's entries does not look, and are loaded again as rows become free.
+// An entry may also hold "Repeat" and "Remind" (see occurrence.h and reminders.h), written only
+// for events that have them and kept as written, whatever they say.
 //
 //     vz::RegionalSettings& rs = vz::processSettings();
 //     int splitter = 200;                                  // the designed position

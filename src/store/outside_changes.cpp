@@ -30,9 +30,11 @@ StoreWatch::Fingerprint StoreWatch::fingerprintOf(const std::string* bytes) {
 }
 
 StoreWatch::EventKey StoreWatch::keyOf(const StringGrid& rows, int r) {
+    // What the store keeps of an event; the columns filled for the display, and the day the row
+    // was read with, tell nothing of which event it is.
     EventKey key;
     for (int col = 0; col < rows.colCount(); ++col)
-        if (col != DayCol && col != WhenCol && col != LoadedDayCol)
+        if (col != DayCol && col != WhenCol && col != LoadedDayCol && col != OccurrenceDateCol)
             key.push_back(rows.cell(col, r));
     return key;
 }

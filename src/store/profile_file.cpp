@@ -278,6 +278,21 @@ void ProfileFile::removeSection(std::string_view section) {
     }
 }
 
+void ProfileFile::deleteKey(std::string_view section, std::string_view key) {
+    const auto found = m_sectionIndex.find(fold(section));
+    if (found == m_sectionIndex.end())
+        return;
+    Section& s = m_sections[found->second];
+    const std::string folded = fold(key);
+    if (!keysOf(s).contains(folded))
+        return;
+    // Line 0 is the heading.
+    for (std::size_t i = s.lines.size(); i-- > 1;)
+        if (const auto parsed = keyLine(s.lines[i].text); parsed && fold(parsed->key) == folded)
+            s.lines.erase(s.lines.begin() + static_cast<std::ptrdiff_t>(i));
+    s.keys.reset();
+}
+
 std::string ProfileFile::toBytes() const {
     std::string bytes;
     for (const Section& s : m_sections) {

@@ -58,6 +58,8 @@ public:
     // "["); anything else is a programming error and throws std::invalid_argument.
     void writeString(std::string_view section, std::string_view key, std::string_view value);
     void writeInteger(std::string_view section, std::string_view key, std::int32_t value);
+    // Removes the key (every line of it) from the section reads look in; nothing else moves.
+    void deleteKey(std::string_view section, std::string_view key);
 
     bool sectionExists(std::string_view section) const;
     // The names of the file's sections as written, in file order, each once.
