@@ -1,6 +1,7 @@
 vz_add_test(store_tests LABEL unit SOURCES
     ${VZ_DIR}/event_grid_test.cpp
     ${VZ_DIR}/event_store_test.cpp
+    ${VZ_DIR}/linked_store_test.cpp
     ${VZ_DIR}/placement_text_test.cpp
     ${VZ_DIR}/profile_file_test.cpp
     ${VZ_DIR}/sortgrid_test.cpp
