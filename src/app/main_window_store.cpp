@@ -8,6 +8,7 @@
 #include "engine/datetext.h"
 #include "events/winplace.h"
 #include "platform/messages.h"
+#include "platform/single_instance.h"
 #include "store/event_store.h"
 #include "widgets/splitter.h"
 
@@ -40,6 +41,7 @@ void TfrmMain::writeGrid() {
     m_grid.row = currentRow();
     m_grid.topRow = topRow();
     QDir().mkpath(m_storeFolder);
+    SingleInstance::keepLock();
     const std::vector<int> unsaved =
         vz::writeGrid(folder, m_grid, Split->Position(), processSettings(), currentYear());
     m_storeWatch.remember(storePath(folder), processSettings());

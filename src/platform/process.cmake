@@ -4,6 +4,7 @@ if(VZ_WITH_QT)
     target_sources(vzui PRIVATE
         ${VZ_DIR}/exit_signals.cpp
         ${VZ_DIR}/single_instance.cpp
+        ${VZ_DIR}/start_report.cpp
     )
     target_link_libraries(vzui PUBLIC Qt6::Network)
 endif()
