@@ -87,26 +87,32 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void TfrmMain::saveForSession() {
-    if (const QString failure = saveStore(); !failure.isEmpty())
+bool TfrmMain::saveForSession() {
+    bool saved = true;
+    if (const QString failure = saveStore(); !failure.isEmpty()) {
         std::fprintf(stderr, "%s\n", failure.toLocal8Bit().constData());
+        saved = false;
+    }
     try {
         WinPlace1->SavePlacement();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
+        saved = false;
     }
+    return saved;
 }
 
 void TfrmMain::endSession() {
     if (m_ending)
         return;
     m_ending = true;
-    saveForSession();
+    const int status = saveForSession() ? 0 : 1;
     // Also leaves a modal dialog's loop, so an open dialog cannot hold the program.
-    QCoreApplication::exit(0);
+    QCoreApplication::exit(status);
     // A signal handled inside a loop that ran before the main one would otherwise be forgotten
     // when the main loop starts.
-    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(qApp, [status] { QCoreApplication::exit(status); },
+                              Qt::QueuedConnection);
 }
 
 } // namespace vz

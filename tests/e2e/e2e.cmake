@@ -4,7 +4,7 @@
 if(VZ_WITH_QT)
     find_program(VZ_PYTHON python3)
     foreach(name accessibility dialogs keyboard list_editing locales main_window process
-                 read_only_folder wayland)
+                 nothing_lost read_only_folder wayland)
         add_test(NAME e2e_${name}
                  COMMAND ${VZ_PYTHON} ${VZ_DIR}/${name}_e2e.py $<TARGET_FILE:vorurer>)
         set_tests_properties(e2e_${name} PROPERTIES LABELS e2e TIMEOUT 300 RUN_SERIAL ON)
