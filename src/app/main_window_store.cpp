@@ -111,8 +111,8 @@ void TfrmMain::endSession() {
     QCoreApplication::exit(status);
     // A signal handled inside a loop that ran before the main one would otherwise be forgotten
     // when the main loop starts.
-    QMetaObject::invokeMethod(qApp, [status] { QCoreApplication::exit(status); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        qApp, [status] { QCoreApplication::exit(status); }, Qt::QueuedConnection);
 }
 
 } // namespace vz

@@ -33,7 +33,7 @@ const char NotTakenOverMessage[] =
 // The copy that holds its store's lock, for keepLock(): one per process.
 SingleInstance* lockHolder = nullptr;
 constexpr int RetryDelayMs = 100;
-constexpr int ReplyTimeoutMs = 2000;
+constexpr int ReplyTimeoutMs = 5000;
 
 QString canonicalFolder(const QString& folder) {
     const QString canonical = QFileInfo(folder).canonicalFilePath();
@@ -74,8 +74,14 @@ SingleInstance::Claim SingleInstance::claim() {
     if (m_lock->error() != QLockFile::LockFailedError) {
         // The lock cannot be made here (a folder we may not write): the socket alone tells.
         m_lock.reset();
-        if (askRunningCopy(0))
+        switch (askRunningCopy(0)) {
+        case Reach::Answered:
             return Claim::HandedOver;
+        case Reach::Silent:
+            return blocked(0);
+        case Reach::Unreachable:
+            break;
+        }
         listen();
         return Claim::Claimed;
     }
@@ -101,7 +107,7 @@ SingleInstance::Claim SingleInstance::claim() {
     if (!readable && takeOver())
         return claimed();
     // Whether or not the holder answers, it runs: this start must not touch the store.
-    if (askRunningCopy(ReachTimeoutMs)) {
+    if (askRunningCopy(ReachTimeoutMs) == Reach::Answered) {
         m_lock.reset();
         return Claim::HandedOver;
     }
@@ -109,8 +115,13 @@ SingleInstance::Claim SingleInstance::claim() {
     // after a crash) does not hold the file open, and then the lock is taken over.
     if (takeOver())
         return claimed();
+    return blocked(pid);
+}
+
+SingleInstance::Claim SingleInstance::blocked(qint64 pid) {
     m_blockedReason = QString::fromLatin1(BlockedMessage)
-                          .arg(QString::number(pid), QDir::toNativeSeparators(m_folder));
+                          .arg(pid > 0 ? QString::number(pid) : QStringLiteral("unknown"),
+                               QDir::toNativeSeparators(m_folder));
     m_lock.reset();
     return Claim::Blocked;
 }
@@ -158,7 +169,7 @@ bool SingleInstance::listen() {
     return m_server->listen(name);
 }
 
-bool SingleInstance::askRunningCopy(int patienceMs) {
+SingleInstance::Reach SingleInstance::askRunningCopy(int patienceMs) {
     const QString name = serverName(m_folder);
     QByteArray request = ActivateRequest + ' ' + qgetenv(ActivationTokenVariable) + '\n';
     const QDeadlineTimer deadline(patienceMs);
@@ -168,13 +179,15 @@ bool SingleInstance::askRunningCopy(int patienceMs) {
         if (socket.waitForConnected(RetryDelayMs)) {
             socket.write(request);
             socket.waitForBytesWritten(ReplyTimeoutMs);
-            // The running copy closes the connection once it has the request.
-            if (socket.state() != QLocalSocket::UnconnectedState)
-                socket.waitForDisconnected(ReplyTimeoutMs);
-            return true;
+            // The running copy closes the connection once it has the request. The system takes
+            // connections for a copy that is stopped or hung too; such a copy never closes it.
+            if (socket.state() == QLocalSocket::UnconnectedState ||
+                socket.waitForDisconnected(ReplyTimeoutMs))
+                return Reach::Answered;
+            return Reach::Silent;
         }
         if (deadline.hasExpired())
-            return false;
+            return Reach::Unreachable;
         QThread::msleep(RetryDelayMs);
     }
 }

@@ -47,7 +47,8 @@ public:
     // A lock left by a copy that crashed does not count: its process is gone, so the lock is
     // taken over, and so is a lock that is empty or cannot be read. A lock whose process runs
     // but does not answer within a few seconds is taken over when that process no longer holds
-    // the file open; otherwise the start is blocked, with the reason for the user.
+    // the file open; otherwise (a copy stopped or hung) the start is blocked, with the reason
+    // for the user.
     Claim claim();
     QString blockedReason() const { return m_blockedReason; }
 
@@ -64,9 +65,12 @@ signals:
     void activationRequested(const QString& token);
 
 private:
+    enum class Reach { Answered, Silent, Unreachable };
     bool listen();
-    // Tries to reach the running copy for up to `patienceMs`; true when it took the request.
-    bool askRunningCopy(int patienceMs);
+    // Tries to reach the running copy for up to `patienceMs`: Answered when it took the request,
+    // Silent when it let us connect but never answered (stopped or hung).
+    Reach askRunningCopy(int patienceMs);
+    Claim blocked(qint64 pid);
     void answer();
     // Removes a lock that no live process on this computer holds open, then locks.
     bool takeOver();

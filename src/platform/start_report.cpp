@@ -29,9 +29,9 @@ void reportStartFailure(const QString& message) {
 }
 
 bool askToOpenForeignLock(const QString& storeFolder, const QString& host, qint64 pid) {
-    const QString message = QString::fromLatin1(ForeignLockMessage)
-                                .arg(QDir::toNativeSeparators(storeFolder), QString::number(pid),
-                                     host);
+    const QString message =
+        QString::fromLatin1(ForeignLockMessage)
+            .arg(QDir::toNativeSeparators(storeFolder), QString::number(pid), host);
     std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
     std::fflush(stderr);
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Vizevavoz 98"), message);

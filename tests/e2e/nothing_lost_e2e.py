@@ -36,6 +36,21 @@ class NothingLost(unittest.TestCase):
     def output(self):
         return self.desk.app.stdout.read().decode("utf-8", "replace")
 
+    def second_window(self, window, action):
+        """The window of our caption besides `window` that `action` brings up."""
+        try:
+            action()
+        except AssertionError:
+            pass
+        deadline = time.time() + 20
+        while time.time() < deadline:
+            others = [w for w in self.shown() if w != window]
+            if others:
+                time.sleep(0.5)
+                return others[0]
+            time.sleep(0.1)
+        raise AssertionError("no second window")
+
     def exit_by_menu(self, window):
         self.desk.key(window, "alt+x")
         self.assertEqual(self.desk.wait_exit(), 0)
@@ -127,6 +142,22 @@ class NothingLost(unittest.TestCase):
         self.assertTrue(os.path.exists(self.desk.store(LOCK)))
         self.exit_by_menu(window)
 
+    def test_a_copy_that_does_not_answer_blocks_the_next_start_with_a_reason(self):
+        self.desk.write_store(STORE)
+        window = self.desk.start()
+        first = self.desk.app
+        first.send_signal(signal.SIGSTOP)  # hung: holds its lock, answers nobody
+        try:
+            box = self.second_window(window, self.desk.start)
+            self.desk.key(box, "Return")
+            self.assertEqual(self.desk.wait_exit(), 1)
+            self.assertIn(f"Another copy of the program (process {first.pid})", self.output())
+        finally:
+            first.send_signal(signal.SIGCONT)
+        self.desk.app = first
+        self.exit_by_menu(window)
+        self.assertIn("Desc=Birthday\r\n", self.desk.read_store())
+
     # 3. A store kept through a symbolic link.
     def test_a_linked_store_is_saved_through_the_link_and_a_missing_target_is_reported(self):
         synced = os.path.join(self.desk.root, "synced")
@@ -144,13 +175,8 @@ class NothingLost(unittest.TestCase):
         window = self.desk.start()
         # Unmounted while running: the save fails like any other and keeps the window open.
         os.rename(synced, synced + ".away")
-        self.desk.key(window, "alt+x")
-        deadline = time.time() + 10
-        while len(self.shown()) < 2 and time.time() < deadline:
-            time.sleep(0.1)
-        boxes = [w for w in self.shown() if w != window]
-        self.assertEqual(len(boxes), 1)
-        self.desk.key(boxes[0], "Return")
+        box = self.second_window(window, lambda: self.desk.key(window, "alt+x"))
+        self.desk.key(box, "Return")
         time.sleep(0.5)
         self.assertIsNone(self.desk.app.poll())
         self.assertTrue(os.path.islink(self.desk.store()))

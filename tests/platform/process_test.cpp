@@ -13,12 +13,27 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
+#include <future>
+#include <optional>
 
 namespace vz {
 namespace {
 
 using Claim = SingleInstance::Claim;
+
+// A later start, as another process makes it: it claims from a thread of its own while this
+// thread answers on its event loop, as a running copy does.
+Claim laterStart(const QString& folder) {
+    auto claim = std::async(std::launch::async, [folder] {
+        SingleInstance later(folder);
+        return later.claim();
+    });
+    while (claim.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
+        QCoreApplication::processEvents();
+    return claim.get();
+}
 
 QByteArray lockText(qint64 pid, const QString& application, const QString& host) {
     return QByteArray::number(pid) + '\n' + application.toUtf8() + '\n' + host.toUtf8() + '\n';
@@ -85,19 +100,29 @@ TEST(SingleInstance, LocksNobodyAnswersForNeverBlockTheStartForGood) {
     }
 }
 
-// A copy that holds the lock file open but does not answer (hung) is never pushed aside: the
-// start ends, saying why.
+// A copy that holds the lock file open but does not answer (stopped or hung: its socket takes
+// the connection, or there is none) is never pushed aside: the start ends, saying why.
 TEST(SingleInstance, AHeldLockWhoseCopyDoesNotAnswerBlocksWithAReason) {
-    QTemporaryDir dir;
-    QLockFile held(dir.filePath(LockFileName));
-    held.setStaleLockTime(0);
-    ASSERT_TRUE(held.tryLock(0));
-    SingleInstance instance(dir.path());
-    EXPECT_EQ(instance.claim(), Claim::Blocked);
-    EXPECT_TRUE(
-        instance.blockedReason().contains(QString::number(QCoreApplication::applicationPid())))
-        << instance.blockedReason().toStdString();
-    EXPECT_TRUE(QFile::exists(dir.filePath(LockFileName)));
+    for (const bool listening : {true, false}) {
+        SCOPED_TRACE(listening ? "hung copy" : "no socket");
+        QTemporaryDir dir;
+        std::optional<SingleInstance> hung;
+        std::optional<QLockFile> held;
+        if (listening) {
+            hung.emplace(dir.path());
+            ASSERT_EQ(hung->claim(), Claim::Claimed); // and this thread never answers
+        } else {
+            held.emplace(dir.filePath(LockFileName));
+            held->setStaleLockTime(0);
+            ASSERT_TRUE(held->tryLock(0));
+        }
+        SingleInstance instance(dir.path());
+        EXPECT_EQ(instance.claim(), Claim::Blocked);
+        EXPECT_TRUE(
+            instance.blockedReason().contains(QString::number(QCoreApplication::applicationPid())))
+            << instance.blockedReason().toStdString();
+        EXPECT_TRUE(QFile::exists(dir.filePath(LockFileName)));
+    }
 }
 
 TEST(SingleInstance, ALockFileRemovedWhileRunningIsMadeAgain) {
@@ -110,8 +135,7 @@ TEST(SingleInstance, ALockFileRemovedWhileRunningIsMadeAgain) {
         SingleInstance::keepLock();
         EXPECT_TRUE(QFile::exists(lockPath));
         SingleInstance::keepLock(); // present: left alone
-        SingleInstance later(dir.path());
-        EXPECT_EQ(later.claim(), Claim::HandedOver);
+        EXPECT_EQ(laterStart(dir.path()), Claim::HandedOver);
     }
     // The copy ends: its new lock goes with it.
     EXPECT_FALSE(QFile::exists(lockPath));
@@ -124,8 +148,7 @@ TEST(SingleInstance, TheFirstClaimWinsUntilItEnds) {
         SingleInstance first(folder);
         ASSERT_EQ(first.claim(), Claim::Claimed);
         EXPECT_TRUE(QFile::exists(QDir(folder).filePath(LockFileName)));
-        SingleInstance second(folder);
-        EXPECT_EQ(second.claim(), Claim::HandedOver);
+        EXPECT_EQ(laterStart(folder), Claim::HandedOver);
         // Another store is another copy.
         SingleInstance elsewhere(dir.filePath("other"));
         EXPECT_EQ(elsewhere.claim(), Claim::Claimed);
@@ -155,8 +178,7 @@ TEST(SingleInstance, WhereNoLockCanBeMadeTheSocketAloneTells) {
     file.close();
     SingleInstance first(folder);
     ASSERT_EQ(first.claim(), Claim::Claimed);
-    SingleInstance second(folder);
-    EXPECT_EQ(second.claim(), Claim::HandedOver);
+    EXPECT_EQ(laterStart(folder), Claim::HandedOver);
 }
 
 TEST(SingleInstance, ALaterStartsRequestReachesTheRunningCopy) {

@@ -18,8 +18,8 @@ namespace {
 struct LinkCase {
     const char* what;
     void (*lay)(const test::TempFolder&);
-    const char* savedTo;          // relative to the folder; nullptr: the save fails
-    const char* reportedAs;       // the path the start-up message names; nullptr: no message
+    const char* savedTo;    // relative to the folder; nullptr: the save fails
+    const char* reportedAs; // the path the start-up message names; nullptr: no message
 };
 
 const LinkCase LinkCases[] = {
@@ -44,9 +44,7 @@ const LinkCase LinkCases[] = {
      },
      "sync/real.ini", "sync/real.ini"},
     {"link into a folder that is not there (a drive not mounted)",
-     [](const test::TempFolder& f) {
-         fs::create_symlink(f / "mnt/real.ini", f / "zadud2.ini");
-     },
+     [](const test::TempFolder& f) { fs::create_symlink(f / "mnt/real.ini", f / "zadud2.ini"); },
      nullptr, "mnt/real.ini"},
     {"links in a loop",
      [](const test::TempFolder& f) {
@@ -65,7 +63,8 @@ TEST(LinkedStore, SavesGoThroughTheLinkAndAMissingTargetIsReported) {
 
         const std::optional<std::string> problem = storeOpeningProblem(store);
         if (c.reportedAs)
-            EXPECT_EQ(problem, formatMessage(StoreNotFoundMessage, pathText(folder / c.reportedAs)));
+            EXPECT_EQ(problem,
+                      formatMessage(StoreNotFoundMessage, pathText(folder / c.reportedAs)));
         else
             EXPECT_EQ(problem, std::nullopt);
 
