@@ -106,7 +106,7 @@ SingleInstance::Claim SingleInstance::claim() {
     // file open (one that made it an instant ago and is still writing it).
     if (!readable && takeOver())
         return claimed();
-    // Whether or not the holder answers, it runs: this start must not touch the store.
+    // A copy that answers comes to the front; this start must not touch the store.
     if (askRunningCopy(ReachTimeoutMs) == Reach::Answered) {
         m_lock.reset();
         return Claim::HandedOver;
