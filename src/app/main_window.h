@@ -62,11 +62,12 @@ public:
 
     // Ends the program without asking, as a logout or an ending signal wants: saves the store,
     // then the placement, and leaves every event loop. Nobody may be there to answer a message
-    // box, so a store that cannot be written is reported on the standard error stream.
+    // box, so a store that cannot be written is reported on the standard error stream, and the
+    // program ends with status 1 so a session or service manager sees the failure.
     void endSession();
     // Saves what an ending keeps (the store, then the placement) without ending, for a session
-    // manager that asks before a logout.
-    void saveForSession();
+    // manager that asks before a logout. False when either could not be saved.
+    bool saveForSession();
 
 protected:
     void showEvent(QShowEvent* event) override;

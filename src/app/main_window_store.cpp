@@ -9,6 +9,7 @@
 #include "engine/datetext.h"
 #include "events/winplace.h"
 #include "platform/messages.h"
+#include "platform/single_instance.h"
 #include "store/event_store.h"
 #include "widgets/splitter.h"
 
@@ -43,6 +44,7 @@ void TfrmMain::writeGrid() {
     m_grid.row = currentRow();
     m_grid.topRow = topRow();
     QDir().mkpath(m_storeFolder);
+    SingleInstance::keepLock();
     const std::vector<int> unsaved =
         vz::writeGrid(folder, m_grid, Split->Position(), processSettings(), currentYear());
     m_storeWatch.remember(storePath(folder), processSettings());
@@ -90,27 +92,33 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void TfrmMain::saveForSession() {
-    if (const QString failure = saveStore(); !failure.isEmpty())
+bool TfrmMain::saveForSession() {
+    bool saved = true;
+    if (const QString failure = saveStore(); !failure.isEmpty()) {
         std::fprintf(stderr, "%s\n", failure.toLocal8Bit().constData());
+        saved = false;
+    }
     try {
         WinPlace1->SavePlacement();
         m_reminders->saveLastLooked();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
+        saved = false;
     }
+    return saved;
 }
 
 void TfrmMain::endSession() {
     if (m_ending)
         return;
     m_ending = true;
-    saveForSession();
+    const int status = saveForSession() ? 0 : 1;
     // Also leaves a modal dialog's loop, so an open dialog cannot hold the program.
-    QCoreApplication::exit(0);
+    QCoreApplication::exit(status);
     // A signal handled inside a loop that ran before the main one would otherwise be forgotten
     // when the main loop starts.
-    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        qApp, [status] { QCoreApplication::exit(status); }, Qt::QueuedConnection);
 }
 
 } // namespace vz

@@ -7,7 +7,10 @@
 #include "platform/fonts.h"
 #include "platform/regional_qt.h"
 #include "platform/single_instance.h"
+#include "platform/start_report.h"
 #include "platform/store_location.h"
+#include "store/event_store.h"
+#include "store/store_check.h"
 
 #include <QSessionManager>
 
@@ -18,8 +21,25 @@ int main(int argc, char** argv) {
     const QString storeFolder = vz::storeFolder(QCoreApplication::applicationDirPath());
     // A second start hands over to the running copy before anything reads the store.
     vz::SingleInstance instance(storeFolder);
-    if (!instance.claim())
+    instance.setForeignLockQuestion([&storeFolder](const QString& host, qint64 pid) {
+        return vz::askToOpenForeignLock(storeFolder, host, pid);
+    });
+    switch (instance.claim()) {
+    case vz::SingleInstance::Claim::Claimed:
+        break;
+    case vz::SingleInstance::Claim::HandedOver:
+    case vz::SingleInstance::Claim::Declined:
         return 0;
+    case vz::SingleInstance::Claim::Blocked:
+        vz::reportStartFailure(instance.blockedReason());
+        return 1;
+    }
+    // A store that cannot be the user's list as it is (a link to a drive not mounted yet, a
+    // file far too large) is never shown as an empty list that the next save would write.
+    if (const auto problem = vz::storeOpeningProblem(vz::storePath(storeFolder.toStdString()))) {
+        vz::reportStartFailure(QString::fromStdString(*problem));
+        return 1;
+    }
     vz::ExitSignals endingSignals;
 
     vz::applyDesktopIdentity();

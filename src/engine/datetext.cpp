@@ -1,6 +1,7 @@
 #include "engine/datetext.h"
 
 #include "engine/convert_error.h"
+#include "engine/day_half.h"
 
 #include <algorithm>
 #include <charconv>
@@ -96,12 +97,16 @@ bool twelveHourAhead(std::string_view pattern, std::size_t from) {
 // Formatting patterns nest (ddddd, c, t, tt); a pattern of the settings that names itself is
 // cut off here instead of recursing without end. Nesting alone still multiplies: a pattern of a
 // hundred c's that each expand to itself would take hours, so the text is cut off at a length
-// no real pattern comes near.
+// no real pattern comes near, and the work is cut off too: expansions that write nothing (a c
+// at midnight whose date pattern is all c's) would otherwise multiply without growing the text.
 constexpr int MaxNesting = 3;
 constexpr std::size_t MaxFormattedLength = 4096;
+// Pattern characters looked at for one formatting, nested patterns and hour look-arounds
+// included; a real pattern, fully nested, needs a few hundred.
+constexpr std::size_t FormatWorkBudget = std::size_t{1} << 16;
 
 void formatInto(std::string& out, std::string_view pattern, TDateTime value,
-                const RegionalSettings& rs, int depth) {
+                const RegionalSettings& rs, int depth, std::size_t& budget) {
     if (depth > MaxNesting || out.size() > MaxFormattedLength)
         return;
     const DecodedDateTime dt = decodeDateTime(value);
@@ -110,6 +115,9 @@ void formatInto(std::string& out, std::string_view pattern, TDateTime value,
     bool use12Hour = false;
     std::size_t i = 0;
     while (i < pattern.size()) {
+        if (budget == 0)
+            return;
+        --budget;
         const char c = pattern[i];
         char token = upper(c);
         if (token >= 'A' && token <= 'Z') {
@@ -161,14 +169,16 @@ void formatInto(std::string& out, std::string_view pattern, TDateTime value,
             else if (n == 4)
                 out += rs.longDayNames[static_cast<std::size_t>(weekday - 1)];
             else if (n == 5)
-                formatInto(out, rs.shortDateFormat, value, rs, depth + 1);
+                formatInto(out, rs.shortDateFormat, value, rs, depth + 1, budget);
             else
-                formatInto(out, rs.longDateFormat, value, rs, depth + 1);
+                formatInto(out, rs.longDateFormat, value, rs, depth + 1, budget);
             i += n;
             continue;
         }
         case 'H': {
             const std::size_t n = runLength(pattern, i);
+            // The look-arounds below walk the whole pattern.
+            budget -= std::min(budget, pattern.size());
             use12Hour = twelveHourAhead(pattern, i + n) || twelveHourBehind(pattern, i);
             int hour = dt.hour;
             if (use12Hour) {
@@ -194,15 +204,16 @@ void formatInto(std::string& out, std::string_view pattern, TDateTime value,
         }
         case 'T': {
             const std::size_t n = runLength(pattern, i);
-            formatInto(out, n >= 2 ? rs.longTimeFormat : rs.shortTimeFormat, value, rs, depth + 1);
+            formatInto(out, n >= 2 ? rs.longTimeFormat : rs.shortTimeFormat, value, rs, depth + 1,
+                       budget);
             i += n;
             continue;
         }
         case 'C': {
-            formatInto(out, rs.shortDateFormat, value, rs, depth + 1);
+            formatInto(out, rs.shortDateFormat, value, rs, depth + 1, budget);
             if (dt.hour != 0 || dt.minute != 0 || dt.second != 0) {
                 out += ' ';
-                formatInto(out, rs.longTimeFormat, value, rs, depth + 1);
+                formatInto(out, rs.longTimeFormat, value, rs, depth + 1, budget);
             }
             ++i;
             continue;
@@ -466,33 +477,60 @@ int scanMarker(Scanner& s, const RegionalSettings& rs) {
     return -1;
 }
 
-// A trailing marker cut short or dotted, as earlier versions wrote designators such as "a. m."
-// into the time field's two characters ("a."): its letters, without dots and blanks, begin the
-// designators of only one half of the day. Takes the rest of the text; 0 AM, 1 PM, -1 none.
-int scanShortenedMarker(Scanner& s, const RegionalSettings& rs) {
+// A marker's letters without its dots and blanks, ASCII letters in upper case.
+std::string bareLetters(std::string_view text) {
     std::string letters;
-    for (std::size_t i = s.at; i < s.text.size();) {
-        if (const std::size_t n = ignorableAt(s.text, i); n > 0 || s.text[i] == '.') {
+    for (std::size_t i = 0; i < text.size();) {
+        if (const std::size_t n = ignorableAt(text, i); n > 0 || text[i] == '.') {
             i += n > 0 ? n : 1;
             continue;
         }
-        letters += s.text[i++];
+        letters += upper(text[i++]);
     }
+    return letters;
+}
+
+// A marker that is not the locale's own: any designator a locale uses ("오후", "午前", "nachm."),
+// or one cut short or dotted, as earlier versions wrote designators such as "a. m." into the time
+// field's two characters ("a."): its letters, without dots and blanks, begin the designators of
+// only one half of the day. 0 AM, 1 PM, -1 none.
+int foreignMarker(std::string_view text, const RegionalSettings& rs) {
+    const std::string letters = bareLetters(text);
     if (letters.empty())
         return -1;
-    auto begins = [&](std::string_view designator) {
-        std::string bare;
-        for (const char c : designator)
-            if (c != '.' && c != ' ')
-                bare += c;
-        return startsWithNoCase(bare, 0, letters);
-    };
-    const bool am = begins(rs.timeAMString) || begins("AM");
-    const bool pm = begins(rs.timePMString) || begins("PM");
-    if (am == pm)
+    // Letters found in both of the locale's own designators ("m" of "a. m." and "p. m.") name
+    // neither half here, whatever some other locale means by them.
+    const std::string am = bareLetters(rs.timeAMString);
+    const std::string pm = bareLetters(rs.timePMString);
+    if (am.find(letters) != std::string::npos && pm.find(letters) != std::string::npos)
         return -1;
-    s.at = s.text.size();
-    return am ? 0 : 1;
+    if (const auto half = dayHalfOfWord(letters))
+        return *half == DayHalf::Pm ? 1 : 0;
+    const bool morning = am.starts_with(letters) || std::string_view("AM").starts_with(letters);
+    const bool afternoon = pm.starts_with(letters) || std::string_view("PM").starts_with(letters);
+    if (morning == afternoon)
+        return -1;
+    return morning ? 0 : 1;
+}
+
+// A trailing marker of another locale, or cut short: takes the rest of the text.
+int scanForeignMarker(Scanner& s, const RegionalSettings& rs) {
+    const int marker = foreignMarker(s.text.substr(s.at), rs);
+    if (marker >= 0)
+        s.at = s.text.size();
+    return marker;
+}
+
+// A leading marker of another locale, as patterns that put the designator first write it
+// ("오후 7:30"): the text before the first digit.
+int scanLeadingForeignMarker(Scanner& s, const RegionalSettings& rs) {
+    const std::size_t digit = s.text.find_first_of("0123456789", s.at);
+    if (digit == std::string_view::npos || digit == s.at)
+        return -1;
+    const int marker = foreignMarker(s.text.substr(s.at, digit - s.at), rs);
+    if (marker >= 0)
+        s.at = digit;
+    return marker;
 }
 
 // The locale's time separator, or ':' and '.', the ones other locales write.
@@ -502,7 +540,15 @@ bool scanTimeSeparator(Scanner& s, const RegionalSettings& rs) {
 
 bool scanTime(std::string_view text, const RegionalSettings& rs, double& result) {
     Scanner s{text};
+    // The locale's own designator may be only the start of another locale's ("م" of
+    // "منجهند، شام"): it counts where the number or the end follows it.
     int marker = scanMarker(s, rs);
+    if (marker >= 0 && (s.atEnd() || s.text[s.at] < '0' || s.text[s.at] > '9')) {
+        s.at = 0;
+        marker = -1;
+    }
+    if (marker < 0)
+        marker = scanLeadingForeignMarker(s, rs);
     int hour = 0, minute = 0, second = 0;
     if (!s.number(hour, 4))
         return false;
@@ -512,10 +558,16 @@ bool scanTime(std::string_view text, const RegionalSettings& rs, double& result)
         if (scanTimeSeparator(s, rs) && !s.number(second, 4))
             return false;
     }
-    if (marker < 0)
+    if (marker < 0) {
+        const std::size_t afterNumbers = s.at;
         marker = scanMarker(s, rs);
+        if (marker >= 0 && !s.atEnd()) {
+            s.at = afterNumbers;
+            marker = -1;
+        }
+    }
     if (marker < 0 && !s.atEnd())
-        marker = scanShortenedMarker(s, rs);
+        marker = scanForeignMarker(s, rs);
     if (!s.atEnd())
         return false;
     if (marker >= 0) {
@@ -537,7 +589,8 @@ bool scanTime(std::string_view text, const RegionalSettings& rs, double& result)
 
 std::string formatDateTime(std::string_view pattern, TDateTime value, const RegionalSettings& rs) {
     std::string out;
-    formatInto(out, pattern, value, rs, 0);
+    std::size_t budget = FormatWorkBudget;
+    formatInto(out, pattern, value, rs, 0, budget);
     return out;
 }
 

@@ -37,8 +37,9 @@ TDateTime strToDate(std::string_view text, const RegionalSettings& rs, int curre
 bool tryStrToDate(std::string_view text, const RegionalSettings& rs, int currentYear,
                   TDateTime& result);
 
-// Reads a time text into a fraction of a day. The designators may be the settings' or AM and PM
-// in any case, the separator the settings' or ':' or '.', so a time text written under another
+// Reads a time text into a fraction of a day. The designators may be the settings', AM and PM
+// in any case, or any other locale's that names one half of the day (with or without its dots
+// and blanks); the separator the settings' or ':' or '.', so a time text written under another
 // locale reads too. Throws EConvertError("'<text>' is not a valid time").
 double strToTime(std::string_view text, const RegionalSettings& rs);
 bool tryStrToTime(std::string_view text, const RegionalSettings& rs, double& result);

@@ -8,6 +8,7 @@
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QThread>
 #include <QWidget>
 #include <QWindow>
@@ -20,9 +21,19 @@ const QByteArray ActivateRequest = "activate";
 const char ActivationTokenVariable[] = "XDG_ACTIVATION_TOKEN";
 // How long a later start keeps trying to reach a running copy that holds the lock: the copy
 // may have taken the lock an instant ago and not be listening yet.
-constexpr int ReachTimeoutMs = 5000;
+constexpr int ReachTimeoutMs = 3000;
+
+const char BlockedMessage[] =
+    "Another copy of the program (process %1) holds the event list in %2 but does not answer. "
+    "End that copy, or wait until it answers, and start the program again.";
+const char NotTakenOverMessage[] =
+    "The lock %1 could not be taken over. Remove it if no copy of the program runs, and start "
+    "the program again.";
+
+// The copy that holds its store's lock, for keepLock(): one per process.
+SingleInstance* lockHolder = nullptr;
 constexpr int RetryDelayMs = 100;
-constexpr int ReplyTimeoutMs = 2000;
+constexpr int ReplyTimeoutMs = 5000;
 
 QString canonicalFolder(const QString& folder) {
     const QString canonical = QFileInfo(folder).canonicalFilePath();
@@ -34,7 +45,10 @@ QString canonicalFolder(const QString& folder) {
 SingleInstance::SingleInstance(const QString& storeFolder, QObject* parent)
     : QObject(parent), m_folder(storeFolder) {}
 
-SingleInstance::~SingleInstance() = default;
+SingleInstance::~SingleInstance() {
+    if (lockHolder == this)
+        lockHolder = nullptr;
+}
 
 QString SingleInstance::serverName(const QString& storeFolder) {
     const QByteArray hash =
@@ -48,28 +62,101 @@ QString SingleInstance::serverName(const QString& storeFolder) {
     return QDir(folder).filePath(QStringLiteral("vorurer-") + QString::fromLatin1(hash));
 }
 
-bool SingleInstance::claim() {
+SingleInstance::Claim SingleInstance::claim() {
     QDir().mkpath(m_folder);
-    m_lock = std::make_unique<QLockFile>(QDir(m_folder).filePath(QLatin1String(LockFileName)));
+    const QString lockPath = QDir(m_folder).filePath(QLatin1String(LockFileName));
+    m_lock = std::make_unique<QLockFile>(lockPath);
     // A running copy holds its lock for as long as it runs, however long that is; only a lock
     // whose process is gone is stale.
     m_lock->setStaleLockTime(0);
-    if (m_lock->tryLock(0)) {
-        listen();
-        return true;
-    }
-    if (m_lock->error() == QLockFile::LockFailedError) {
+    if (m_lock->tryLock(0))
+        return claimed();
+    if (m_lock->error() != QLockFile::LockFailedError) {
+        // The lock cannot be made here (a folder we may not write): the socket alone tells.
         m_lock.reset();
-        // Whether or not the holder answers, it runs: this start must not touch the store.
-        askRunningCopy(ReachTimeoutMs);
-        return false;
+        switch (askRunningCopy(0)) {
+        case Reach::Answered:
+            return Claim::HandedOver;
+        case Reach::Silent:
+            return blocked(0);
+        case Reach::Unreachable:
+            break;
+        }
+        listen();
+        return Claim::Claimed;
     }
-    // The lock cannot be made here (a folder we may not write): the socket alone tells.
+
+    qint64 pid = 0;
+    QString host, application;
+    const bool readable = m_lock->getLockInfo(&pid, &host, &application);
+    if (readable && !host.isEmpty() && host != QSysInfo::machineHostName()) {
+        // Written on another computer that shares the folder: no socket reaches a copy there,
+        // and no process here tells whether it still runs. Only the user knows.
+        if (!m_question || !m_question(host, pid)) {
+            m_lock.reset();
+            return Claim::Declined;
+        }
+        if (takeOver())
+            return claimed();
+        m_blockedReason = QString::fromLatin1(NotTakenOverMessage).arg(lockPath);
+        m_lock.reset();
+        return Claim::Blocked;
+    }
+    // An empty or garbled lock names nobody to ask. It is stale unless a live copy holds the
+    // file open (one that made it an instant ago and is still writing it).
+    if (!readable && takeOver())
+        return claimed();
+    // A copy that answers comes to the front; this start must not touch the store.
+    if (askRunningCopy(ReachTimeoutMs) == Reach::Answered) {
+        m_lock.reset();
+        return Claim::HandedOver;
+    }
+    // Nobody answers: a process of that number that is not our copy (the number was used again
+    // after a crash) does not hold the file open, and then the lock is taken over.
+    if (takeOver())
+        return claimed();
+    return blocked(pid);
+}
+
+SingleInstance::Claim SingleInstance::blocked(qint64 pid) {
+    m_blockedReason = QString::fromLatin1(BlockedMessage)
+                          .arg(pid > 0 ? QString::number(pid) : QStringLiteral("unknown"),
+                               QDir::toNativeSeparators(m_folder));
     m_lock.reset();
-    if (askRunningCopy(0))
-        return false;
+    return Claim::Blocked;
+}
+
+SingleInstance::Claim SingleInstance::claimed() {
+    lockHolder = this;
     listen();
-    return true;
+    return Claim::Claimed;
+}
+
+bool SingleInstance::takeOver() {
+    // Removal fails while a live process on this computer holds the file; so does the lock.
+    m_lock->removeStaleLockFile();
+    return m_lock->tryLock(0);
+}
+
+void SingleInstance::keepLock() {
+    if (lockHolder)
+        lockHolder->renewLock();
+}
+
+void SingleInstance::renewLock() {
+    if (!m_lock)
+        return;
+    const QString lockPath = QDir(m_folder).filePath(QLatin1String(LockFileName));
+    if (QFileInfo::exists(lockPath))
+        return;
+    auto fresh = std::make_unique<QLockFile>(lockPath);
+    fresh->setStaleLockTime(0);
+    if (!fresh->tryLock(0))
+        return;
+    // The old lock's object would remove the new file of the same name when destroyed, so it
+    // is left alone: it holds nothing but an open handle of the removed file.
+    (void)m_lock.release();
+    m_lock = std::move(fresh);
 }
 
 bool SingleInstance::listen() {
@@ -82,7 +169,7 @@ bool SingleInstance::listen() {
     return m_server->listen(name);
 }
 
-bool SingleInstance::askRunningCopy(int patienceMs) {
+SingleInstance::Reach SingleInstance::askRunningCopy(int patienceMs) {
     const QString name = serverName(m_folder);
     QByteArray request = ActivateRequest + ' ' + qgetenv(ActivationTokenVariable) + '\n';
     const QDeadlineTimer deadline(patienceMs);
@@ -92,13 +179,15 @@ bool SingleInstance::askRunningCopy(int patienceMs) {
         if (socket.waitForConnected(RetryDelayMs)) {
             socket.write(request);
             socket.waitForBytesWritten(ReplyTimeoutMs);
-            // The running copy closes the connection once it has the request.
-            if (socket.state() != QLocalSocket::UnconnectedState)
-                socket.waitForDisconnected(ReplyTimeoutMs);
-            return true;
+            // The running copy closes the connection once it has the request. The system takes
+            // connections for a copy that is stopped or hung too; such a copy never closes it.
+            if (socket.state() == QLocalSocket::UnconnectedState ||
+                socket.waitForDisconnected(ReplyTimeoutMs))
+                return Reach::Answered;
+            return Reach::Silent;
         }
         if (deadline.hasExpired())
-            return false;
+            return Reach::Unreachable;
         QThread::msleep(RetryDelayMs);
     }
 }

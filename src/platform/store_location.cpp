@@ -48,8 +48,13 @@ QString storeFolder(const QString& programFolder) {
             !folderIsWritable(programFolder))
             folder = programFolder;
     }
-    for (const std::string_view name : {StoreFileName, OldStoreFileName})
+    for (const std::string_view name : {StoreFileName, OldStoreFileName}) {
         removeSaveLeftovers(fsPath(folder), name, LeftoverAge);
+        // A save through a link writes its temporary file beside the link's target.
+        const std::filesystem::path store = fsPath(folder) / name;
+        if (const auto target = linkTarget(store); target && *target != store)
+            removeSaveLeftovers(target->parent_path(), target->filename(), LeftoverAge);
+    }
     return folder;
 }
 

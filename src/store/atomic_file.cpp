@@ -31,13 +31,21 @@ bool readWholeFile(const fs::path& path, std::string& bytes) {
     std::error_code ec;
     if (!fs::is_regular_file(path, ec))
         return false;
+    if (const std::uintmax_t size = fs::file_size(path, ec); ec || size > MaxStoreFileBytes)
+        return false;
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return false;
     // Read in blocks rather than by character: a hand-made store may be large.
     char block[1 << 16];
-    while (in.read(block, sizeof block) || in.gcount() > 0)
+    while (in.read(block, sizeof block) || in.gcount() > 0) {
         bytes.append(block, static_cast<std::size_t>(in.gcount()));
+        // The file may grow while it is read.
+        if (bytes.size() > MaxStoreFileBytes) {
+            bytes.clear();
+            return false;
+        }
+    }
     if (in.bad()) {
         bytes.clear();
         return false;
@@ -122,13 +130,30 @@ bool writeNewFile(const fs::path& path, std::string_view bytes) {
 
 } // namespace
 
+std::optional<fs::path> linkTarget(const fs::path& path) {
+    // As many links as the system itself follows before it gives up on a loop.
+    constexpr int MaxLinks = 40;
+    fs::path at = path;
+    std::error_code ec;
+    for (int hops = 0; hops <= MaxLinks; ++hops) {
+        if (!fs::is_symlink(at, ec))
+            return at;
+        const fs::path next = fs::read_symlink(at, ec);
+        if (ec)
+            return std::nullopt;
+        at = next.is_absolute() ? next : at.parent_path() / next;
+    }
+    return std::nullopt;
+}
+
 void replaceFileAtomically(const fs::path& path, std::string_view bytes) {
     std::error_code ec;
-    fs::path target = path;
-    if (fs::is_symlink(path, ec)) {
-        if (fs::path resolved = fs::weakly_canonical(path, ec); !ec)
-            target = resolved;
-    }
+    // The rename must replace the file a link leads to, never the link: a link into a folder
+    // that is not there (a drive not mounted yet) must fail the save, not become a file here.
+    const std::optional<fs::path> resolved = linkTarget(path);
+    if (!resolved)
+        throw StoreWriteError(path);
+    const fs::path& target = *resolved;
 
     const fs::file_status existing = fs::status(target, ec);
     const bool exists = fs::exists(existing);

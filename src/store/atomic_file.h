@@ -6,7 +6,9 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -24,12 +26,23 @@ public:
 // A path as UTF-8 text, for messages.
 std::string pathText(const std::filesystem::path& path);
 
-// Reads a whole file. Returns false (and leaves `bytes` empty) when it cannot be read.
+// No event list comes near this size; a file larger than this is not read at all, so opening
+// it costs nothing and nothing saved can replace what was never seen.
+inline constexpr std::uintmax_t MaxStoreFileBytes = std::uintmax_t{1} << 20;
+
+// Reads a whole file. Returns false (and leaves `bytes` empty) when it cannot be read or is
+// larger than MaxStoreFileBytes.
 bool readWholeFile(const std::filesystem::path& path, std::string& bytes);
+
+// Where a path leads when its symbolic links are followed, also when the last one points to a
+// file that does not exist yet: its target, through any chain of links. The path itself when it
+// is no link; nothing for a chain of links that never ends.
+std::optional<std::filesystem::path> linkTarget(const std::filesystem::path& path);
 
 // Throws StoreWriteError when the file cannot be replaced: the folder is not writable, the file is
 // read-only, the path names a folder, or the disk is full. The old file is then untouched. A
-// symbolic link is followed, so the file it points to is replaced and the link stays.
+// symbolic link is followed, so the file it points to is replaced and the link stays, also when
+// that file does not exist yet; when its folder is missing, the save fails.
 // The folder is flushed after the rename too. When only that flush fails, the new file is in
 // place but not surely on the disk, and the save still throws, so the user is not told it is safe.
 void replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes);

@@ -1,5 +1,6 @@
 #include "store/text_encoding.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -92,7 +93,25 @@ std::string decodeStoreText(std::string_view bytes) {
     // All of them: one left in the text would be taken for the mark when the file is next read.
     while (bytes.starts_with(Utf8Bom))
         bytes.remove_prefix(Utf8Bom.size());
-    return toValidUtf8(bytes);
+    if (isValidUtf8(bytes))
+        return std::string(bytes);
+    // Line by line: a value is one line, and CR and LF are never part of a multi-byte sequence.
+    // One value typed in an editor set to another code page must not turn the others, which
+    // are UTF-8, into mojibake that the next save would make permanent.
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    while (!bytes.empty()) {
+        const std::size_t end = std::min(bytes.find_first_of("\r\n"), bytes.size());
+        const std::string_view line = bytes.substr(0, end);
+        if (isValidUtf8(line))
+            out += line;
+        else
+            out += windows1252ToUtf8(line);
+        const std::size_t next = bytes.find_first_not_of("\r\n", end);
+        out += bytes.substr(end, std::min(next, bytes.size()) - end);
+        bytes.remove_prefix(std::min(next, bytes.size()));
+    }
+    return out;
 }
 
 std::string toValidUtf8(std::string_view text) {

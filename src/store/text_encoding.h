@@ -1,5 +1,6 @@
 // The byte encodings a store file may arrive in. We write UTF-8; the older Windows program wrote
-// Windows-1252, so a file that is not valid UTF-8 is taken to be Windows-1252 and re-encoded.
+// Windows-1252, so a value that is not valid UTF-8 is taken to be Windows-1252 and re-encoded.
+// The choice is made for each line (one key and its value), not for the whole file.
 //
 //     vz::decodeStoreText("Caf\xE9")        // "Café" (UTF-8)
 //     vz::utf8Prefix("Café au lait", 4)    // "Café"
@@ -17,8 +18,8 @@ bool isValidUtf8(std::string_view bytes);
 // controls of the same number, so no byte is ever dropped.
 std::string windows1252ToUtf8(std::string_view bytes);
 
-// The file's bytes as UTF-8 text: leading UTF-8 byte-order marks are dropped; invalid UTF-8 is
-// read as Windows-1252.
+// The file's bytes as UTF-8 text: leading UTF-8 byte-order marks are dropped; each line that is
+// not valid UTF-8 is read as Windows-1252, the others are kept as they are. Line ends are kept.
 std::string decodeStoreText(std::string_view bytes);
 
 // Text as it may be written into a store: valid UTF-8 unchanged, anything else read as

@@ -195,6 +195,50 @@ TEST(StrToTime, ReadsTimesWrittenUnderOtherLocales) {
     EXPECT_THROW(strToTime("07:05 a.", prefixed), EConvertError);
 }
 
+// Designators of locales other than the reader's, as stores written there hold them.
+TEST(StrToTime, ReadsAnyLocalesDesignatorThatNamesOneHalfOfTheDay) {
+    RegionalSettings german = usDefaults();
+    german.timeSeparator = ":";
+    german.timeAMString = "";
+    german.timePMString = "";
+    RegionalSettings japanese = usDefaults();
+    japanese.timeAMString = "\xE5\x8D\x88\xE5\x89\x8D"; // 午前
+    japanese.timePMString = "\xE5\x8D\x88\xE5\xBE\x8C"; // 午後
+    const double am = 7 * 60 + 30, pm = 19 * 60 + 30;
+    struct Case {
+        const RegionalSettings& rs;
+        const char* text;
+        double minutes;
+    } cases[] = {
+        {usDefaults(), "07:30 \xEC\x98\xA4\xED\x9B\x84", pm}, // 오후
+        {german, "07:30 \xEC\x98\xA4\xEC\xA0\x84", am},       // 오전
+        {german, "07:30 \xE5\x8D\x88\xE5\xBE\x8C", pm},       // 午後
+        {german, "\xE5\x8D\x88\xE5\xBE\x8C 07:30", pm},       // leading, as ja writes it
+        {german, "\xEC\x98\xA4\xED\x9B\x84 7:30", pm},
+        {german, "07:30 \xE4\xB8\x8B\xE5\x8D\x88", pm}, // 下午
+        {german, "07:30 \xD9\x85", pm},                 // Arabic
+        {german, "07:30 \xD0\xBF\xD0\xBF", pm},         // Ukrainian
+        {german, "07:30 \xD0\xB4\xD0\xBF", am},
+        {german, "07:30 PTG", pm}, // Malay
+        {german, "07:30 ptg", pm},
+        {german, "07:30 em", pm}, // Swedish, with and without the dots
+        {german, "07:30 e.m.", pm},
+        {german, "07:30 f. m.", am},
+        {german, "07:30 f", pm}, // Scottish Gaelic
+        {japanese, "07:30 m", am},
+        {japanese, "07:30 p. m.", pm},
+        {japanese, "07:30 AM", am},
+    };
+    for (const Case& c : cases)
+        EXPECT_NEAR(strToTime(c.text, c.rs) * 1440, c.minutes, 1e-6) << c.text;
+    // A word that names the morning in one locale and the afternoon in another, letters found in
+    // both of the reader's designators, and words no locale uses say nothing.
+    for (const char* text : {"07:30 IP", "07:30 i.p.", "07:30 \xE5\x8D\x88", "07:30 XQ",
+                             "13:30 \xEC\x98\xA4\xED\x9B\x84"})
+        EXPECT_THROW(strToTime(text, japanese), EConvertError) << text;
+    EXPECT_THROW(strToTime("07:30 m", usDefaults()), EConvertError);
+}
+
 TEST(StrToTime, MarkersHoursAndSeparators) {
     const RegionalSettings us = usDefaults();
     const double minute = 1.0 / 1440;

@@ -103,5 +103,48 @@ TEST(EveryLocale, TimesReadBackAsWrittenByTheTimeField) {
     EXPECT_EQ(failures.count(), 0) << failures.text();
 }
 
+// Designator letters as the reader compares them: without dots and blanks, ASCII in upper case.
+QString bare(const QString& designator) {
+    QString letters;
+    for (const QChar c : designator)
+        if (c != u'.' && !c.isSpace())
+            letters += c.unicode() < 0x80 ? c.toUpper() : c;
+    return letters;
+}
+
+// A time written with any locale's own designators, before or after the time, reads under the
+// settings of other locales: the designator table follows Qt's locale data. Left unread are
+// "IP", the morning in one locale and the afternoon in another, and letters found in both of the
+// reader's own designators ("m" under AM and PM).
+TEST(EveryLocale, TimesWithAnyLocalesDesignatorsReadEverywhere) {
+    Failures failures;
+    std::vector<RegionalSettings> readers = {usDefaults()};
+    for (const char* name : {"de_DE", "ko_KR", "ja_JP", "ar_EG", "es_ES", "sv_SE"})
+        readers.push_back(regionalSettingsFromLocale(QLocale(QString::fromLatin1(name))));
+    for (const QLocale& locale : everyLocale()) {
+        for (const RegionalSettings& rs : readers) {
+            const QString ownAm = bare(QString::fromStdString(rs.timeAMString));
+            const QString ownPm = bare(QString::fromStdString(rs.timePMString));
+            for (const auto& [designator, pm] :
+                 {std::pair{locale.amText(), false}, std::pair{locale.pmText(), true}}) {
+                const QString word = bare(designator);
+                if (word.isEmpty() || word == u"IP" ||
+                    (ownAm.contains(word) && ownPm.contains(word)))
+                    continue;
+                const std::string d = designator.toStdString();
+                for (const std::string& text : {"07:30 " + d, d + " 07:30"}) {
+                    double fraction = -1;
+                    if (!tryStrToTime(text, rs, fraction) ||
+                        std::lround(fraction * 1440) != (pm ? 19 * 60 + 30 : 7 * 60 + 30))
+                        failures.add(locale, "'" + text + "' under " + rs.timeAMString + "/" +
+                                                 rs.timePMString + " reads as " +
+                                                 std::to_string(fraction * 1440));
+                }
+            }
+        }
+    }
+    EXPECT_EQ(failures.count(), 0) << failures.text();
+}
+
 } // namespace
 } // namespace vz

@@ -146,5 +146,19 @@ TEST_F(StoreLocation, TemporaryFilesOfInterruptedSavesAreRemovedAtStart) {
     EXPECT_TRUE(QFileInfo::exists(foreign));
 }
 
+TEST_F(StoreLocation, ASaveThroughALinkLeavesItsTemporaryFileBesideTheTarget) {
+    const QString program = folder("unpacked");
+    const QString synced = folder("synced");
+    std::filesystem::create_symlink((synced + "/events.ini").toStdString(),
+                                    (program + "/zadud2.ini").toStdString());
+    const QString leftover = synced + "/.events.ini.0123456789abcdef";
+    write(leftover, "part of a save");
+    std::filesystem::last_write_time(leftover.toStdString(),
+                                     std::filesystem::file_time_type::clock::now() -
+                                         std::chrono::minutes(10));
+    EXPECT_EQ(storeFolder(program), program);
+    EXPECT_FALSE(QFileInfo::exists(leftover));
+}
+
 } // namespace
 } // namespace vz

@@ -63,7 +63,7 @@ TEST(StoreText, BytesThatAreNotUtf8AreReadAsWindows1252) {
              {"\x8A\x9F", "\xC5\xA0\xC5\xB8"},                                     // Š Ÿ
              {"\x81\x8D\x8F\x90\x9D", "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D"}, // undefined
              {"\xA0\xFF", "\xC2\xA0\xC3\xBF"},
-             // One invalid byte makes the whole text Windows-1252, valid pairs included.
+             // One invalid byte makes the whole value Windows-1252, valid pairs included.
              {"\xC3\xA9\xE9", "\xC3\x83\xC2\xA9\xC3\xA9"},
          }) {
         EXPECT_EQ(decodeStoreText(bytes), utf8);
@@ -74,6 +74,28 @@ TEST(StoreText, BytesThatAreNotUtf8AreReadAsWindows1252) {
     EXPECT_EQ(decodeStoreText("\xEF\xBB\xBF"
                               "Caf\xE9"),
               "Caf\xC3\xA9");
+}
+
+// A file mixing UTF-8 values with one written in Windows-1252 keeps every UTF-8 value as it is.
+TEST(StoreText, EachLineIsDecodedOnItsOwn) {
+    for (const auto& [bytes, utf8] :
+         std::initializer_list<std::pair<std::string_view, std::string_view>>{
+             {"Desc=M\xC3\xBCller\r\nDesc=J\xF6rg\r\nDesc=Caf\xC3\xA9 \xE2\x82\xAC"
+              "5\r\n",
+              "Desc=M\xC3\xBCller\r\nDesc=J\xC3\xB6rg\r\nDesc=Caf\xC3\xA9 \xE2\x82\xAC"
+              "5\r\n"},
+             // Bare CR, bare LF, blank lines and no final line end.
+             {"a=\xE9\rb=\xC3\xA9\n\n\nc=\x80", "a=\xC3\xA9\rb=\xC3\xA9\n\n\nc=\xE2\x82\xAC"},
+             // A file wholly in Windows-1252, as the older program wrote it.
+             {"[Entry1]\r\nDesc=J\xF6rg\r\nTime=07:30\r\n[Entry2]\r\nDesc=Caf\xE9 \x80\r\n",
+              "[Entry1]\r\nDesc=J\xC3\xB6rg\r\nTime=07:30\r\n[Entry2]\r\nDesc=Caf\xC3\xA9 "
+              "\xE2\x82\xAC\r\n"},
+             // A byte-order mark before a Windows-1252 first line.
+             {"\xEF\xBB\xBF"
+              "a=\xE9\r\nb=\xC3\xA9",
+              "a=\xC3\xA9\r\nb=\xC3\xA9"},
+         })
+        EXPECT_EQ(decodeStoreText(bytes), utf8) << bytes;
 }
 
 TEST(StoreText, PrefixCountsCodePoints) {
