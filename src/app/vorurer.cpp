@@ -11,6 +11,8 @@
 
 #include <QSessionManager>
 
+#include <cstdio>
+
 int main(int argc, char** argv) {
     vz::Application app(argc, argv);
     // The data folder of an installed copy is named after the application.
@@ -18,8 +20,10 @@ int main(int argc, char** argv) {
     const QString storeFolder = vz::storeFolder(QCoreApplication::applicationDirPath());
     // A second start hands over to the running copy before anything reads the store.
     vz::SingleInstance instance(storeFolder);
-    if (!instance.claim())
+    if (!instance.claim()) {
+        std::fprintf(stderr, "%s\n", instance.alreadyRunningLine().toLocal8Bit().constData());
         return 0;
+    }
     vz::ExitSignals endingSignals;
 
     vz::applyDesktopIdentity();
