@@ -1,9 +1,12 @@
 #include "dateentry/dp_datetime_picker.h"
 
+#include "dateentry/calendar_accessible.h"
 #include "dateentry/dropdown_watcher.h"
 #include "engine/clock.h"
+#include "platform/accessibility_events.h"
 #include "platform/messages.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -599,6 +602,7 @@ void TdpDBDateTimePicker::DropDown() {
     Q_EMIT droppedDown();
     placeCalendar();
     FCalendar->show();
+    announceCalendar(FCalendar);
     updateCaret();
     // A pop-up is closed by the window system on a click elsewhere; the watcher is for the
     // calendar that is a window of its own.
@@ -620,6 +624,11 @@ void TdpDBDateTimePicker::CloseUp(bool accept) {
         Q_EMIT closedUp();
         m_engine.selectCurrentElement();
         sync();
+        // The reader's focus went to the calendar's days; it comes back to the field.
+        if (hasFocus()) {
+            QAccessibleEvent event(this, QAccessible::Focus);
+            notifyAccessibility(event);
+        }
     }
     removeDropDownWatcher();
 }

@@ -4,7 +4,19 @@
 
 namespace vz {
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+namespace {
+
+// Runs before Qt starts: a GTK platform theme (QT_QPA_PLATFORMTHEME=gtk3, as GNOME users run Qt
+// programs) starts GTK, whose own accessibility bridge would register an empty second program
+// with the accessibility bus beside Qt's. Readers find the program through Qt's bridge alone.
+int& beforeQtStarts(int& argc) {
+    qputenv("NO_AT_BRIDGE", "1");
+    return argc;
+}
+
+} // namespace
+
+Application::Application(int& argc, char** argv) : QApplication(beforeQtStarts(argc), argv) {}
 
 bool Application::notify(QObject* receiver, QEvent* event) {
     bool handled = false;
