@@ -12,8 +12,7 @@ std::optional<std::uint32_t> startupIdTime(std::string_view id) {
     const std::string_view digits = id.substr(at + Marker.size());
     std::uint32_t time = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), time);
-    if (error != std::errc() || end != digits.data() + digits.size() || digits.empty() ||
-        time == 0)
+    if (error != std::errc() || end != digits.data() + digits.size() || digits.empty() || time == 0)
         return std::nullopt;
     return time;
 }

@@ -11,9 +11,9 @@ TEST(StartupId, TimeAfterTheLastTimeMarker) {
         std::optional<std::uint32_t> time;
     } cases[] = {
         {"launcher/vorurer/1234-0-host_TIME86421", 86421u},
-        {"a_TIME1_TIME4294967295", 4294967295u},   // the last marker counts; the largest time
-        {"a_TIME4294967296", std::nullopt},        // past 32 bits
-        {"a_TIME0", std::nullopt},                 // "no time"
+        {"a_TIME1_TIME4294967295", 4294967295u}, // the last marker counts; the largest time
+        {"a_TIME4294967296", std::nullopt},      // past 32 bits
+        {"a_TIME0", std::nullopt},               // "no time"
         {"a_TIME", std::nullopt},
         {"a_TIME12x", std::nullopt},
         {"a_TIME-5", std::nullopt},
