@@ -327,6 +327,21 @@ void TdpDBDateTimePicker::keyPressEvent(QKeyEvent* event) {
     });
 }
 
+void TdpDBDateTimePicker::reportLimit(const QString& message) {
+    // The message box takes the focus, which is not the user leaving the field; a Wayland
+    // compositor closes the pop-up all the same, and then it opens again on the same date.
+    const TDateTime droppedFrom = FDropDownValue;
+    {
+        const ReentryGuard guard(m_reportingLimit);
+        beep();
+        showGeneralError(message);
+    }
+    if (!isDroppedDown()) {
+        DropDown();
+        FDropDownValue = droppedFrom;
+    }
+}
+
 void TdpDBDateTimePicker::handleKey(QKeyEvent* event) {
     FClosingByEscape = false; // only the Escape that closed the calendar is spent there
     if (isCopyKey(event)) {
@@ -374,7 +389,12 @@ void TdpDBDateTimePicker::handleCalendarKey(QKeyEvent* event) {
     default:
         break;
     }
-    FCalendar->forwardKey(event);
+    try {
+        FCalendar->forwardKey(event);
+    } catch (const EDateTimeError& error) {
+        reportLimit(QString::fromUtf8(error.what()));
+        return;
+    }
     if (!isReadOnly() && isDroppedDown()) {
         setDate(FCalendar->Date());
         setModified(true);
@@ -484,8 +504,9 @@ void TdpDBDateTimePicker::focusOutEvent(QFocusEvent* event) {
     // A calendar menu coming up or going may move the window activation on some platforms;
     // that is not the user leaving the field.
     const bool menuUp = FCalendar && FCalendar->menuShowing();
-    const bool leaving = event->reason() != Qt::PopupFocusReason &&
-                         !(event->reason() == Qt::ActiveWindowFocusReason && menuUp);
+    const bool leaving =
+        event->reason() != Qt::PopupFocusReason &&
+        !(event->reason() == Qt::ActiveWindowFocusReason && (menuUp || m_reportingLimit));
     if (leaving) {
         guarded([this] {
             CloseUp(true);
