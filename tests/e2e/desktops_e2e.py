@@ -4,7 +4,8 @@ compositor, with a session bus and runtime folder of its own. A second start fro
 forward and gives it the keyboard; a start from a terminal cannot, says where the running copy
 keeps its events; a placement stored minimised opens
 a window the user can see; the dialogs are transient for their owner. What the program asks of
-the compositor is read from its Wayland protocol log (WAYLAND_DEBUG)."""
+the compositor is read from its Wayland protocol log (WAYLAND_DEBUG). Under mutter as the X11
+window manager, a launcher's start activates the running window with the launch's time."""
 import os
 import re
 import shutil
@@ -235,6 +236,50 @@ class UnderMutter(unittest.TestCase):
             desk.press("Escape")
             time.sleep(0.5)
         self.assertIsNone(desk.app.poll())
+
+
+@unittest.skipUnless(shutil.which("mutter"), "mutter is not installed (scripts/install-deps)")
+class UnderMutterX11(unittest.TestCase):
+    """mutter as the X11 window manager: a GTK launcher's start activates the running window
+    with the launch's startup id and time, which focus-stealing prevention weighs against the
+    user's input elsewhere."""
+
+    def test_a_launcher_start_activates_with_the_launchs_time(self):
+        desk = Desktop(PROGRAM)
+        log = open(os.path.join(desk.root, "mutter.log"), "w")
+        wm = subprocess.Popen(["dbus-run-session", "--", "mutter", "--x11", "--replace"],
+                              env=desk.env, stdout=log, stderr=subprocess.STDOUT,
+                              start_new_session=True)
+        launcher = None
+        try:
+            time.sleep(3)
+            main = desk.start()
+            launcher = subprocess.Popen([PYTHON, LAUNCHER, desk.program],
+                                        env=dict(desk.env, GDK_BACKEND="x11"),
+                                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                                        text=True)
+            self.assertEqual(launcher.stdout.readline().strip(), "ready")
+            desk.key(desk.window("Launcher"), "Return")
+            launched = launcher.stdout.readline().strip().split(" ", 3)
+            self.assertEqual(launched[:1] + launched[2:3], ["launched", "0"], launched)
+            token = launched[1]
+            deadline = time.time() + 10
+            while time.time() < deadline and desk.xdotool("getactivewindow") != main:
+                time.sleep(0.1)
+            self.assertEqual(desk.xdotool("getactivewindow"), main)
+            props = subprocess.run(["xprop", "-id", main, "_NET_STARTUP_ID", "_NET_WM_USER_TIME"],
+                                   env=desk.env, capture_output=True, text=True).stdout
+            self.assertIn(f'_NET_STARTUP_ID(UTF8_STRING) = "{token}"', props)
+            self.assertIn(f"_NET_WM_USER_TIME(CARDINAL) = {token.rsplit('_TIME', 1)[1]}", props)
+        finally:
+            if launcher:
+                launcher.kill()
+                launcher.wait()
+                launcher.stdout.close()
+            os.killpg(wm.pid, signal.SIGTERM)
+            wm.wait()
+            log.close()
+            desk.close()
 
 
 if __name__ == "__main__":
