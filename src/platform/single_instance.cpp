@@ -1,5 +1,7 @@
 #include "platform/single_instance.h"
 
+#include "platform/desktop_identity.h"
+#include "platform/wayland_activation.h"
 #include "platform/window_system.h"
 #include "platform/x11_activation.h"
 #include "store/event_store.h"
@@ -113,7 +115,11 @@ bool SingleInstance::listen() {
 bool SingleInstance::askRunningCopy(int patienceMs) {
     const QString name = serverName(m_folder);
     // A token is one word; anything after a line break would be a second request.
-    const QByteArray token = activationToken().split('\n').front().simplified().split(' ').front();
+    QByteArray token = activationToken().split('\n').front().simplified().split(' ').front();
+    // A start from a terminal under Wayland: with a token that no user input backs, the
+    // running copy can at least ask for attention.
+    if (token.isEmpty() && compositorPlacesWindows())
+        token = compositorActivationToken(DesktopId).simplified().split(' ').front();
     const QByteArray request = ActivateRequest + ' ' + token + '\n';
     const QDeadlineTimer deadline(patienceMs);
     while (true) {

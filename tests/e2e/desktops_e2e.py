@@ -2,7 +2,7 @@
 compositor, with a session bus and runtime folder of its own. A second start from a GTK launcher
 (which hands over its activation token as DESKTOP_STARTUP_ID only) brings the running window
 forward and gives it the keyboard; a start from a terminal cannot, says where the running copy
-keeps its events; a placement stored minimised opens
+keeps its events, and the running window asks for attention; a placement stored minimised opens
 a window the user can see; the dialogs are transient for their owner. What the program asks of
 the compositor is read from its Wayland protocol log (WAYLAND_DEBUG). Under mutter as the X11
 window manager, a launcher's start activates the running window with the launch's time."""
@@ -200,7 +200,10 @@ class UnderMutter(unittest.TestCase):
         self.assertEqual((second.stdout + second.stderr).strip(),
                          f"Vizevavoz 98 is already running with the events in "
                          f"{os.path.realpath(desk.folder)}/zadud2.ini.")
-        # The launcher keeps the keyboard: a Wayland program cannot take it unasked.
+        # The second start asks the compositor for a token that no input backs, and the running
+        # copy asks for attention with it; the launcher keeps the keyboard.
+        self.assertTrue(log.wait_for(rf'activate\("[^"]+", wl_surface@{surface}\)', after=mark),
+                        "the window did not ask for attention")
         entered = rf"wl_keyboard@\d+\.enter\(\d+, wl_surface@{surface},"
         self.assertIsNone(log.wait_for(entered, after=mark, timeout=2))
         self.assertIsNone(desk.app.poll())
