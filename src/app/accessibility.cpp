@@ -6,11 +6,51 @@
 #include "widgets/raised_label.h"
 #include "widgets/widgets_accessible.h"
 
+#include "platform/accessibility_events.h"
+
 #include <QAccessible>
+#include <QAccessibleWidget>
+#include <QLabel>
 
 namespace vz {
 
+namespace {
+
+const char ClockLineProperty[] = "vzClockLine";
+
+class ClockLineAccessible final : public QAccessibleWidget {
+public:
+    explicit ClockLineAccessible(QLabel* label)
+        : QAccessibleWidget(label, QAccessible::StaticText) {}
+    QString text(QAccessible::Text t) const override {
+        // The widget's own name only keeps QLabel from announcing each new text.
+        return t == QAccessible::Name ? static_cast<QLabel*>(widget())->text()
+                                      : QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* appAccessibleFactory(const QString&, QObject* object) {
+    auto* label = qobject_cast<QLabel*>(object);
+    if (label && label->property(ClockLineProperty).toBool())
+        return new ClockLineAccessible(label);
+    return nullptr;
+}
+
+} // namespace
+
+void presentAsClockLine(QLabel* label) {
+    label->setProperty(ClockLineProperty, true);
+    // QLabel sends a name change for each new text only while its widget has no name of its own.
+    label->setAccessibleName(QStringLiteral("Clock"));
+}
+
+void announceLine(QLabel* label) {
+    QAccessibleEvent event(label, QAccessible::NameChanged);
+    notifyAccessibility(event);
+}
+
 void installAccessibility() {
+    QAccessible::installFactory(appAccessibleFactory);
     QAccessible::installFactory(timeEntryAccessibleFactory);
     QAccessible::installFactory(calendarAccessibleFactory);
     QAccessible::installFactory(widgetsAccessibleFactory);

@@ -2,6 +2,7 @@
 // handlers of its buttons, keys and clicks.
 #include "app/main_window.h"
 
+#include "app/accessibility.h"
 #include "app/event_menu.h"
 #include "app/grid_model.h"
 #include "app/reminder_scheduler.h"
@@ -115,8 +116,12 @@ void TfrmMain::setStatus(const QString& text, bool bold) {
         font.setBold(bold);
         StatusBar1->setFont(font);
     }
-    if (StatusBar1->text() != text)
-        StatusBar1->setText(text);
+    if (StatusBar1->text() == text)
+        return;
+    StatusBar1->setText(text);
+    // The clock's line is read when asked; a message in bold is news.
+    if (bold)
+        announceLine(StatusBar1);
 }
 
 void TfrmMain::Timer1Timer() {

@@ -157,6 +157,7 @@ void TfrmMain::buildControls() {
     lowerLayout->setSpacing(0);
     grid = new QTableView(lower);
     grid->setObjectName(QStringLiteral("grid"));
+    grid->setAccessibleName(QStringLiteral("Events"));
     m_model = new EventGridModel(m_grid, this);
     grid->setModel(m_model);
     grid->setToolTip(GridHint);
@@ -240,6 +241,7 @@ void TfrmMain::buildControls() {
 
     StatusBar1 = new QLabel(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    presentAsClockLine(StatusBar1);
     StatusBar1->setText(QStringLiteral("It is now Wednesday 04-17-1997 at 12:00:00"));
     statusBar()->setFixedHeight(scaled(StatusBarHeight, d));
     statusBar()->addWidget(StatusBar1, 1);

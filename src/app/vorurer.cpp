@@ -14,6 +14,8 @@
 
 #include <QSessionManager>
 
+#include <cstdio>
+
 int main(int argc, char** argv) {
     vz::Application app(argc, argv);
     // The data folder of an installed copy is named after the application.
@@ -28,6 +30,8 @@ int main(int argc, char** argv) {
     case vz::SingleInstance::Claim::Claimed:
         break;
     case vz::SingleInstance::Claim::HandedOver:
+        std::fprintf(stderr, "%s\n", instance.alreadyRunningLine().toLocal8Bit().constData());
+        return 0;
     case vz::SingleInstance::Claim::Declined:
         return 0;
     case vz::SingleInstance::Claim::Blocked:

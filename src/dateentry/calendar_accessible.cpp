@@ -10,24 +10,35 @@
 #include "platform/accessibility_events.h"
 
 #include <QAccessibleWidget>
+
 #include <QPointer>
 #include <QWindow>
+#include <array>
 
 namespace vz {
 
 namespace {
 
-QString selectedDateText(const MonthCalendarWindow* calendar) {
+QString dateText(std::int64_t day) {
+    // The weeks around January of the year 1 and December 9999 reach past the calendar.
+    if (day < MinDayNumber || day > MaxDayNumber)
+        return {};
     const RegionalSettings& rs = processSettings();
     return QString::fromStdString(
-        formatDateTime(rs.longDateFormat, combineDateAndTime(calendar->curSel(), 0), rs));
+        formatDateTime(rs.longDateFormat, combineDateAndTime(day, 0), rs));
 }
 
-// The selected day, which is also the one the keyboard moves from.
-class FocusedDayAccessible final : public QAccessibleInterface {
-public:
-    explicit FocusedDayAccessible(MonthCalendarWindow* calendar) : m_calendar(calendar) {}
+constexpr int GridDays = 42; // six weeks
 
+// One day of the six weeks the calendar shows, named by its date in full. The selected day is
+// the focused one: the calendar never takes the keyboard focus, the field it drops from keeps it
+// and passes the keys on, so a reader follows the day as it would in a calendar of its own.
+class DayAccessible final : public QAccessibleInterface {
+public:
+    DayAccessible(MonthCalendarWindow* calendar, int index)
+        : m_calendar(calendar), m_index(index) {}
+
+    std::int64_t day() const { return m_calendar ? m_calendar->gridStart() + m_index : 0; }
     bool isValid() const override { return !m_calendar.isNull(); }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override {
@@ -42,13 +53,14 @@ public:
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name && m_calendar ? selectedDateText(m_calendar) : QString();
+        return t == QAccessible::Name && m_calendar ? dateText(day()) : QString();
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         if (!m_calendar)
             return {};
-        return QRect(m_calendar->mapToGlobal(QPoint(0, 0)), m_calendar->size());
+        const CalRect cell = dayCell(m_calendar->calendarLayout(), m_index);
+        return QRect(m_calendar->mapToGlobal(QPoint(cell.x, cell.y)), QSize(cell.w, cell.h));
     }
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override {
@@ -56,16 +68,15 @@ public:
         if (!m_calendar)
             return s;
         s.selectable = true;
-        s.selected = true;
         s.focusable = true;
-        // The calendar never takes the keyboard focus; its selection is drawn as focused.
-        s.focused = m_calendar->isVisible();
+        s.selected = s.focused = day() == m_calendar->curSel();
         s.invisible = !m_calendar->isVisible();
         return s;
     }
 
 private:
     QPointer<MonthCalendarWindow> m_calendar;
+    int m_index;
 };
 
 class CalendarAccessible final : public QAccessibleWidget {
@@ -74,11 +85,12 @@ public:
         : QAccessibleWidget(calendar, QAccessible::Grouping) {
         // The calendar tells of its own changes only once somebody has asked for it.
         if (auto* dp = qobject_cast<TdpMonthCalendar*>(calendar))
-            QObject::connect(dp, &TdpMonthCalendar::changed, dp, [dp] { announce(dp); });
+            QObject::connect(dp, &TdpMonthCalendar::changed, dp, [dp] { announceCalendar(dp); });
     }
     ~CalendarAccessible() override {
-        if (m_dayId != 0)
-            QAccessible::deleteAccessibleInterface(m_dayId);
+        for (QAccessible::Id id : m_dayIds)
+            if (id != 0)
+                QAccessible::deleteAccessibleInterface(id);
     }
 
     QString text(QAccessible::Text t) const override {
@@ -88,38 +100,45 @@ public:
         if (t == QAccessible::Name)
             return monthTitle();
         if (t == QAccessible::Description || t == QAccessible::Value)
-            return selectedDateText(calendar());
+            return dateText(calendar()->curSel());
         return s;
     }
 
-    int childCount() const override { return 1; }
+    // A drop-down calendar belongs to its field's drop-down button: a Wayland pop-up is no
+    // window of the application's, so it is found from the field instead.
+    QAccessibleInterface* parent() const override {
+        if (auto* popup = qobject_cast<TdpPopupCalendar*>(calendar()))
+            if (popup->field())
+                return QAccessible::queryAccessibleInterface(popup->field()->button());
+        return QAccessibleWidget::parent();
+    }
+
+    int childCount() const override { return GridDays; }
     QAccessibleInterface* child(int index) const override {
-        if (index != 0)
+        if (index < 0 || index >= GridDays)
             return nullptr;
-        if (m_dayId == 0)
-            m_dayId =
-                QAccessible::registerAccessibleInterface(new FocusedDayAccessible(calendar()));
-        return QAccessible::accessibleInterface(m_dayId);
+        QAccessible::Id& id = m_dayIds[static_cast<std::size_t>(index)];
+        if (id == 0)
+            id = QAccessible::registerAccessibleInterface(new DayAccessible(calendar(), index));
+        return QAccessible::accessibleInterface(id);
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        return child && child == this->child(0) ? 0 : -1;
+        for (int i = 0; i < GridDays; ++i)
+            if (m_dayIds[static_cast<std::size_t>(i)] != 0 && child == this->child(i))
+                return i;
+        return -1;
     }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* focusChild() const override {
+        return child(static_cast<int>(calendar()->curSel() - calendar()->gridStart()));
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        const CalendarHitInfo hit = calendar()->hitTest(calendar()->mapFromGlobal(QPoint(x, y)));
+        return hit.hit == CalendarHit::CalendarDay
+                   ? child(static_cast<int>(hit.day - calendar()->gridStart()))
+                   : nullptr;
+    }
 
 private:
-    static void announce(MonthCalendarWindow* calendar) {
-        for (QAccessible::Event type :
-             {QAccessible::NameChanged, QAccessible::DescriptionChanged}) {
-            QAccessibleEvent event(calendar, type);
-            notifyAccessibility(event);
-        }
-        QAccessibleInterface* self = QAccessible::queryAccessibleInterface(calendar);
-        if (QAccessibleInterface* day = self ? self->child(0) : nullptr) {
-            QAccessibleEvent event(day, QAccessible::NameChanged);
-            notifyAccessibility(event);
-        }
-    }
-
     MonthCalendarWindow* calendar() const { return static_cast<MonthCalendarWindow*>(object()); }
     QString monthTitle() const {
         const RegionalSettings& rs = processSettings();
@@ -130,7 +149,7 @@ private:
                QLatin1Char(' ') + QString::number(calendar()->displayedYear());
     }
 
-    mutable QAccessible::Id m_dayId = 0;
+    mutable std::array<QAccessible::Id, GridDays> m_dayIds{};
 };
 
 const QString DropDownName = QStringLiteral("Calendar");
@@ -151,16 +170,51 @@ public:
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
         s.pressed = static_cast<TdpDateComboButton*>(widget())->isPushed();
+        s.expandable = true;
+        s.expanded = openCalendar() != nullptr;
+        s.collapsed = !s.expanded;
         return s;
+    }
+    // The open calendar hangs below the button, as a combo box's list does.
+    int childCount() const override { return openCalendar() ? 1 : 0; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 && openCalendar() ? QAccessible::queryAccessibleInterface(openCalendar())
+                                            : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child && child == this->child(0) ? 0 : -1;
     }
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& actionName) override {
         if (actionName == pressAction() && widget()->isEnabled())
             emit static_cast<TdpDateComboButton*>(widget())->pressed();
     }
+
+private:
+    TdpPopupCalendar* openCalendar() const {
+        auto* field = qobject_cast<TdpDBDateTimePicker*>(widget()->parentWidget());
+        return field && field->isDroppedDown() ? field->calendar() : nullptr;
+    }
 };
 
 } // namespace
+
+void announceCalendar(MonthCalendarWindow* calendar) {
+    if (!calendar)
+        return;
+    for (QAccessible::Event type : {QAccessible::NameChanged, QAccessible::DescriptionChanged}) {
+        QAccessibleEvent event(calendar, type);
+        notifyAccessibility(event);
+    }
+    QAccessibleInterface* self = QAccessible::queryAccessibleInterface(calendar);
+    QAccessibleInterface* day = self && calendar->isVisible() ? self->focusChild() : nullptr;
+    if (!day)
+        return;
+    for (QAccessible::Event type : {QAccessible::Focus, QAccessible::Selection}) {
+        QAccessibleEvent event(day, type);
+        notifyAccessibility(event);
+    }
+}
 
 QAccessibleInterface* calendarAccessibleFactory(const QString&, QObject* object) {
     if (auto* button = qobject_cast<TdpDateComboButton*>(object))

@@ -1,9 +1,12 @@
 #include "dateentry/dp_datetime_picker.h"
 
+#include "dateentry/calendar_accessible.h"
 #include "dateentry/dropdown_watcher.h"
 #include "engine/clock.h"
+#include "platform/accessibility_events.h"
 #include "platform/messages.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -324,6 +327,21 @@ void TdpDBDateTimePicker::keyPressEvent(QKeyEvent* event) {
     });
 }
 
+void TdpDBDateTimePicker::reportLimit(const QString& message) {
+    // The message box takes the focus, which is not the user leaving the field; a Wayland
+    // compositor closes the pop-up all the same, and then it opens again on the same date.
+    const TDateTime droppedFrom = FDropDownValue;
+    {
+        const ReentryGuard guard(m_reportingLimit);
+        beep();
+        showGeneralError(message);
+    }
+    if (!isDroppedDown()) {
+        DropDown();
+        FDropDownValue = droppedFrom;
+    }
+}
+
 void TdpDBDateTimePicker::handleKey(QKeyEvent* event) {
     FClosingByEscape = false; // only the Escape that closed the calendar is spent there
     if (isCopyKey(event)) {
@@ -371,7 +389,12 @@ void TdpDBDateTimePicker::handleCalendarKey(QKeyEvent* event) {
     default:
         break;
     }
-    FCalendar->forwardKey(event);
+    try {
+        FCalendar->forwardKey(event);
+    } catch (const EDateTimeError& error) {
+        reportLimit(QString::fromUtf8(error.what()));
+        return;
+    }
     if (!isReadOnly() && isDroppedDown()) {
         setDate(FCalendar->Date());
         setModified(true);
@@ -481,8 +504,9 @@ void TdpDBDateTimePicker::focusOutEvent(QFocusEvent* event) {
     // A calendar menu coming up or going may move the window activation on some platforms;
     // that is not the user leaving the field.
     const bool menuUp = FCalendar && FCalendar->menuShowing();
-    const bool leaving = event->reason() != Qt::PopupFocusReason &&
-                         !(event->reason() == Qt::ActiveWindowFocusReason && menuUp);
+    const bool leaving =
+        event->reason() != Qt::PopupFocusReason &&
+        !(event->reason() == Qt::ActiveWindowFocusReason && (menuUp || m_reportingLimit));
     if (leaving) {
         guarded([this] {
             CloseUp(true);
@@ -599,6 +623,7 @@ void TdpDBDateTimePicker::DropDown() {
     Q_EMIT droppedDown();
     placeCalendar();
     FCalendar->show();
+    announceCalendar(FCalendar);
     updateCaret();
     // A pop-up is closed by the window system on a click elsewhere; the watcher is for the
     // calendar that is a window of its own.
@@ -620,6 +645,11 @@ void TdpDBDateTimePicker::CloseUp(bool accept) {
         Q_EMIT closedUp();
         m_engine.selectCurrentElement();
         sync();
+        // The reader's focus went to the calendar's days; it comes back to the field.
+        if (hasFocus()) {
+            QAccessibleEvent event(this, QAccessible::Focus);
+            notifyAccessibility(event);
+        }
     }
     removeDropDownWatcher();
 }

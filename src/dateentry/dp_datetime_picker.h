@@ -129,6 +129,8 @@ protected:
 private:
     void handleKey(QKeyEvent* event);
     void handleCalendarKey(QKeyEvent* event);
+    // A calendar key past a limit: the message, with the calendar open on the date it had.
+    void reportLimit(const QString& message);
     void buttonPressed();
     void pasteClipboard();
     void cutToClipboard();
@@ -145,6 +147,7 @@ private:
     bool m_showButton = true;
     TDateTime m_lastValue = 0;
     bool m_closing = false;
+    bool m_reportingLimit = false;
 
     TDateTime FDropDownValue = 0;
     QPointer<TdpPopupCalendar> FCalendar;

@@ -42,7 +42,10 @@ bool TWinPlace::restoreSizeWhereUnplaced(const WindowPlacementRecord& placement)
         return false;
     const PlacementRect size = sizeToRestore(placement, primaryArea());
     m_owner->resize(static_cast<int>(size.width()), static_cast<int>(size.height()));
-    applyShowState(placement);
+    // A compositor shows nothing of a minimised window until the user finds it in a task list,
+    // which a bare compositor does not have: here a start always opens the window.
+    if (placement.showCmd != ShowMinimized)
+        applyShowState(placement);
     return true;
 }
 

@@ -1,5 +1,12 @@
 #include "platform/single_instance.h"
 
+#include "platform/desktop_identity.h"
+#include "platform/wayland_activation.h"
+#include "platform/window_system.h"
+#include "platform/x11_activation.h"
+#include "store/event_store.h"
+
+#include <QApplication>
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -19,6 +26,9 @@ namespace {
 
 const QByteArray ActivateRequest = "activate";
 const char ActivationTokenVariable[] = "XDG_ACTIVATION_TOKEN";
+// Launchers that speak the X11 startup notification protocol (GTK's, among them those of the
+// desktops' menus and docks) pass the token here, under Wayland too.
+const char StartupIdVariable[] = "DESKTOP_STARTUP_ID";
 // How long a later start keeps trying to reach a running copy that holds the lock: the copy
 // may have taken the lock an instant ago and not be listening yet.
 constexpr int ReachTimeoutMs = 3000;
@@ -35,6 +45,11 @@ SingleInstance* lockHolder = nullptr;
 constexpr int RetryDelayMs = 100;
 constexpr int ReplyTimeoutMs = 5000;
 
+// Read as the program starts, before the application object exists: Qt's X11 plugin takes the
+// startup id out of the environment when it connects.
+const QByteArray givenActivationToken = qgetenv(ActivationTokenVariable).trimmed();
+const QByteArray givenStartupId = qgetenv(StartupIdVariable).trimmed();
+
 QString canonicalFolder(const QString& folder) {
     const QString canonical = QFileInfo(folder).canonicalFilePath();
     return canonical.isEmpty() ? QDir::cleanPath(QDir(folder).absolutePath()) : canonical;
@@ -48,6 +63,21 @@ SingleInstance::SingleInstance(const QString& storeFolder, QObject* parent)
 SingleInstance::~SingleInstance() {
     if (lockHolder == this)
         lockHolder = nullptr;
+}
+
+QByteArray SingleInstance::activationToken() {
+    // Each window system takes its own kind first; a launcher may set both.
+    const bool wayland = compositorPlacesWindows();
+    const QByteArray& preferred = wayland ? givenActivationToken : givenStartupId;
+    return preferred.isEmpty() ? (wayland ? givenStartupId : givenActivationToken) : preferred;
+}
+
+QString SingleInstance::alreadyRunningLine() const {
+    const QString store =
+        QDir(canonicalFolder(m_folder))
+            .filePath(QString::fromUtf8(StoreFileName.data(),
+                                        static_cast<qsizetype>(StoreFileName.size())));
+    return QStringLiteral("Vizevavoz 98 is already running with the events in %1.").arg(store);
 }
 
 QString SingleInstance::serverName(const QString& storeFolder) {
@@ -171,7 +201,13 @@ bool SingleInstance::listen() {
 
 SingleInstance::Reach SingleInstance::askRunningCopy(int patienceMs) {
     const QString name = serverName(m_folder);
-    QByteArray request = ActivateRequest + ' ' + qgetenv(ActivationTokenVariable) + '\n';
+    // A token is one word; anything after a line break would be a second request.
+    QByteArray token = activationToken().split('\n').front().simplified().split(' ').front();
+    // A start from a terminal under Wayland: with a token that no user input backs, the
+    // running copy can at least ask for attention.
+    if (token.isEmpty() && compositorPlacesWindows())
+        token = compositorActivationToken(DesktopId).simplified().split(' ').front();
+    const QByteArray request = ActivateRequest + ' ' + token + '\n';
     const QDeadlineTimer deadline(patienceMs);
     while (true) {
         QLocalSocket socket;
@@ -210,11 +246,20 @@ void SingleInstance::answer() {
 void bringToFront(QWidget* window, const QString& token) {
     if (!window)
         return;
-    if (!token.isEmpty())
-        qputenv(ActivationTokenVariable, token.toUtf8());
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();
+    if (compositorPlacesWindows()) {
+        // Without the later start's token a Wayland compositor lets no program take the focus;
+        // the window asks for the user's attention instead.
+        if (token.isEmpty()) {
+            QApplication::alert(window);
+            return;
+        }
+        qputenv(ActivationTokenVariable, token.toUtf8());
+    } else if (activateForStartup(window->windowHandle(), token.toUtf8())) {
+        return;
+    }
     window->activateWindow();
     if (QWindow* handle = window->windowHandle())
         handle->requestActivate();

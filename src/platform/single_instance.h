@@ -56,6 +56,14 @@ public:
     // still finds it. Called before each save; does nothing where no lock could be made.
     static void keepLock();
 
+    // The token this start was given to bring a window to the front with: the activation
+    // token, else the launcher's startup id; empty for a start from a terminal.
+    static QByteArray activationToken();
+
+    // What a start that found another copy running tells its terminal: that it runs, and the
+    // store it keeps the events in.
+    QString alreadyRunningLine() const;
+
     // The local socket's full name for a store folder (for tests and diagnostics).
     static QString serverName(const QString& storeFolder);
 
@@ -85,7 +93,8 @@ private:
 };
 
 // Shows a window in front of the others and gives it the focus, as far as the platform lets a
-// program do that for itself: restored if minimised, raised and activated.
+// program do that for itself: restored if minimised, raised and activated with the later start's
+// token. Under Wayland a window without a token cannot take the focus, and asks for attention.
 void bringToFront(QWidget* window, const QString& token);
 
 } // namespace vz

@@ -16,7 +16,9 @@
 #include "widgets/splitter.h"
 
 #include <QAccessible>
+#include <QLabel>
 #include <QStandardPaths>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -37,6 +39,7 @@ struct Recorded {
     QObject* object;
     int position = -1;
     QString removed, inserted;
+    QString name; // of what the event is about, as it was then
 };
 
 std::vector<Recorded>& recorded() {
@@ -45,7 +48,13 @@ std::vector<Recorded>& recorded() {
 }
 
 void record(QAccessibleEvent* event) {
-    Recorded r{event->type(), event->object(), -1, {}, {}};
+    QAccessibleInterface* about = event->accessibleInterface();
+    Recorded r{event->type(),
+               event->object(),
+               -1,
+               {},
+               {},
+               about ? about->text(QAccessible::Name) : QString()};
     switch (event->type()) {
     case QAccessible::TextInserted: {
         auto* e = static_cast<QAccessibleTextInsertEvent*>(event);
@@ -313,22 +322,88 @@ TEST_F(Accessibility, TheTimeBarIsASliderOverTheMinutesOfTheDay) {
     }));
 }
 
-TEST_F(Accessibility, TheCalendarIsNamedByItsMonthAndFollowsTheSelection) {
+TEST_F(Accessibility, TheCalendarFocusesADayOfItsOwnOnEachMove) {
     TdpMonthCalendar calendar;
     calendar.setDate(encodeDateTime(2027, 3, 1, 0, 0, 0, 0));
     calendar.show();
     QAccessibleInterface* a = iface(&calendar);
     EXPECT_EQ(a->text(QAccessible::Name), "March 2027");
-    ASSERT_EQ(a->childCount(), 1);
-    EXPECT_EQ(a->child(0)->text(QAccessible::Name), "Monday, March 1, 2027");
+    ASSERT_EQ(a->childCount(), 42);
+    EXPECT_EQ(a->focusChild()->text(QAccessible::Name), "Monday, March 1, 2027");
 
+    const struct {
+        Qt::Key key;
+        const char* month;
+        const char* day;
+    } moves[] = {
+        {Qt::Key_Left, "February 2027", "Sunday, February 28, 2027"},
+        {Qt::Key_Down, "March 2027", "Sunday, March 7, 2027"},
+        {Qt::Key_PageDown, "April 2027", "Wednesday, April 7, 2027"},
+    };
+    QAccessibleInterface* previous = a->focusChild();
+    for (const auto& m : moves) {
+        SCOPED_TRACE(m.day);
+        recorded().clear();
+        QTest::keyClick(&calendar, m.key);
+        EXPECT_EQ(a->text(QAccessible::Name), m.month);
+        QAccessibleInterface* day = a->focusChild();
+        ASSERT_NE(day, nullptr);
+        EXPECT_NE(day, previous); // a reader hears a move only from one object to another
+        EXPECT_EQ(day->text(QAccessible::Name), m.day);
+        EXPECT_EQ(day->parent(), a);
+        EXPECT_EQ(a->child(a->indexOfChild(day)), day);
+        EXPECT_TRUE(day->state().focused && day->state().selected);
+        EXPECT_FALSE(previous->state().focused);
+        // The focus moves to the day and it is selected; the calendar is renamed.
+        std::vector<std::pair<QAccessible::Event, QString>> told;
+        for (const Recorded& r : recorded())
+            if (r.type == QAccessible::Focus || r.type == QAccessible::Selection)
+                told.emplace_back(r.type, r.name);
+        EXPECT_EQ(told, (std::vector<std::pair<QAccessible::Event, QString>>{
+                            {QAccessible::Focus, m.day}, {QAccessible::Selection, m.day}}));
+        previous = day;
+    }
+}
+
+TEST_F(Accessibility, TheOpenCalendarIsFoundFromTheDateField) {
+    auto dialog = editDialog();
+    dialog->edDate->setFocus();
+    QAccessibleInterface* button = iface(dialog->edDate->button());
+    EXPECT_EQ(button->childCount(), 0);
+    EXPECT_TRUE(button->state().collapsed);
     recorded().clear();
-    QTest::keyClick(&calendar, Qt::Key_Left);
-    EXPECT_EQ(a->text(QAccessible::Name), "February 2027");
-    EXPECT_EQ(a->child(0)->text(QAccessible::Name), "Sunday, February 28, 2027");
-    EXPECT_TRUE(std::any_of(recorded().begin(), recorded().end(), [&](const Recorded& r) {
-        return r.type == QAccessible::NameChanged && r.object == &calendar;
+    QTest::keyClick(dialog->edDate, Qt::Key_Down, Qt::AltModifier);
+    ASSERT_TRUE(dialog->edDate->isDroppedDown());
+    ASSERT_EQ(button->childCount(), 1);
+    QAccessibleInterface* calendar = button->child(0);
+    EXPECT_EQ(calendar, iface(dialog->edDate->calendar()));
+    EXPECT_EQ(calendar->parent(), button);
+    EXPECT_TRUE(button->state().expanded);
+    // Dropping down announces the focused day; closing gives the focus back to the field.
+    EXPECT_TRUE(std::any_of(recorded().begin(), recorded().end(), [](const Recorded& r) {
+        return r.type == QAccessible::Focus && r.name == "Monday, March 1, 2027";
     }));
+    QTest::keyClick(dialog->edDate, Qt::Key_Escape);
+    EXPECT_EQ(button->childCount(), 0);
+    EXPECT_EQ(recorded().back().type, QAccessible::Focus);
+    EXPECT_EQ(recorded().back().object, dialog->edDate);
+}
+
+TEST_F(Accessibility, TheListIsNamedAndTheClockLineReadsTheTimeWhenAsked) {
+    QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir dir;
+    TfrmMain w(dir.path());
+    w.show();
+    EXPECT_EQ(iface(w.findChild<QTableView*>("grid"))->text(QAccessible::Name), "Events");
+
+    QAccessibleInterface* clockLine = iface(w.findChild<QLabel*>("StatusBar1"));
+    w.Timer1Timer();
+    EXPECT_EQ(clockLine->text(QAccessible::Name), w.statusText());
+    clock.advanceSeconds(1);
+    recorded().clear();
+    w.Timer1Timer();
+    EXPECT_EQ(clockLine->text(QAccessible::Name), w.statusText());
+    EXPECT_TRUE(w.statusText().contains("12:00:01")) << w.statusText().toStdString();
 }
 
 } // namespace

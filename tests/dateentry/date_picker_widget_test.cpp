@@ -319,15 +319,35 @@ TEST_F(DateForm, ASecondClickOnTheTitleOnlyClosesItsMenu) {
     EXPECT_EQ(shown(), "4/16/97");
 }
 
-TEST_F(DateForm, KeysPastTheLimitsReportTheLimit) {
-    edDate->setDate(day(9999, 12, 30));
-    openCalendar();
-    key(Qt::Key_Down);
-    EXPECT_EQ(shown(), "12/30/99");
-    ASSERT_EQ(RecordedMessages::current().entries.size(), 1);
-    EXPECT_EQ(RecordedMessages::current().entries.back(),
-              "general: Date exceeds maximum of 12/31/99");
-    RecordedMessages::current().entries.clear();
+TEST_F(DateForm, KeysPastTheLimitsReportTheLimitAndKeepTheCalendarOpenOnItsDate) {
+    const struct {
+        TDateTime from;
+        Qt::Key key;
+        const char* shown;
+        const char* message;
+    } cases[] = {
+        {day(9999, 12, 29), Qt::Key_Down, "12/29/99", "general: Date exceeds maximum of 12/31/99"},
+        {day(9999, 12, 15), Qt::Key_PageDown, "12/15/99",
+         "general: Date exceeds maximum of 12/31/99"},
+        {day(1900, 1, 3), Qt::Key_Up, "1/3/00", "general: Date is less than minimum of 12/31/99"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shown);
+        edDate->setDate(c.from);
+        edDate->setFocus();
+        openCalendar();
+        key(c.key);
+        EXPECT_EQ(shown(), c.shown);
+        EXPECT_TRUE(edDate->isDroppedDown());
+        EXPECT_EQ(calendar()->curSel(), static_cast<std::int64_t>(c.from));
+        ASSERT_EQ(RecordedMessages::current().entries.size(), 1u);
+        EXPECT_EQ(RecordedMessages::current().entries.back(), c.message);
+        RecordedMessages::current().entries.clear();
+        // Escape still returns to the date the calendar opened on.
+        key(Qt::Key_Left);
+        key(Qt::Key_Escape);
+        EXPECT_EQ(shown(), c.shown);
+    }
 }
 
 // Grabs of the field and the open calendar, for looking at; written when VZ_SHOT_DIR is set.

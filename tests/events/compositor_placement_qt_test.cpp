@@ -45,5 +45,22 @@ TEST_F(CompositorPlaced, RestoringAppliesTheSizeOnly) {
     EXPECT_EQ(window.geometry(), QRect(30, 40, 568, 399));
 }
 
+TEST_F(CompositorPlaced, AStartNeverOpensMinimisedButKeepsMaximised) {
+    const struct {
+        const char* stored;
+        Qt::WindowStates state;
+    } cases[] = {
+        {"0 2 -1 -1 -1 -1 100 120 668 519 ", Qt::WindowNoState},
+        {"0 3 -1 -1 -1 -1 100 120 668 519 ", Qt::WindowMaximized},
+    };
+    for (const auto& c : cases) {
+        RegistryIni(Key).WriteString("Position", "frmTest", QString::fromLatin1(c.stored));
+        window.setWindowState(Qt::WindowNoState);
+        place->RestorePlacement();
+        EXPECT_EQ(window.windowState(), c.state) << c.stored;
+        EXPECT_EQ(window.size(), QSize(568, 399)) << c.stored;
+    }
+}
+
 } // namespace
 } // namespace vz
