@@ -1,5 +1,7 @@
-// The program entry: the application object, the main window, the message loop.
+// The program entry: the application object, the main window, the message loop; or, when
+// the arguments ask for it, the command line, which starts no window system at all.
 #include "app/accessibility.h"
+#include "app/command_line.h"
 #include "app/main_window.h"
 #include "platform/application.h"
 #include "platform/desktop_identity.h"
@@ -12,6 +14,8 @@
 #include <QSessionManager>
 
 int main(int argc, char** argv) {
+    if (!vz::commandLineAsksForWindow(argc, argv))
+        return vz::runCommandLine(argc, argv);
     vz::Application app(argc, argv);
     // The data folder of an installed copy is named after the application.
     QApplication::setApplicationName(QStringLiteral("vorurer"));

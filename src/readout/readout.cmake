@@ -1,0 +1,3 @@
+target_sources(vzcore PRIVATE
+    ${VZ_DIR}/readout.cpp
+)
