@@ -153,9 +153,9 @@ int runCommandLine(int argc, char** argv) {
         QStringLiteral("report"),
         QStringLiteral("Print the report a copy of the display gives, for the selected event "
                        "or for <event>."));
-    const QCommandLineOption next(
-        QStringLiteral("next"), QStringLiteral("Print the nearest event to come and how far off "
-                                               "it is; nothing when none is to come."));
+    const QCommandLineOption next(QStringLiteral("next"),
+                                  QStringLiteral("Print the nearest event to come and how far off "
+                                                 "it is; nothing when none is to come."));
     const QCommandLineOption json(
         QStringLiteral("json"),
         QStringLiteral("With --next: print a JSON object (text, tooltip, class, alt)."));
@@ -180,13 +180,14 @@ int runCommandLine(int argc, char** argv) {
         print(stdout, "vorurer " VZ_VERSION "\n");
         return 0;
     }
-    const int actions = int(parser.isSet(list)) + int(parser.isSet(report)) + int(parser.isSet(next));
+    const int actions =
+        int(parser.isSet(list)) + int(parser.isSet(report)) + int(parser.isSet(next));
     if (actions != 1)
         return usageError(parser, QStringLiteral("Choose one of --list, --report and --next."));
     const QStringList positional = parser.positionalArguments();
     if (!positional.isEmpty() && (!parser.isSet(report) || positional.size() > 1))
-        return usageError(parser, QStringLiteral("Unexpected argument '%1'.")
-                                      .arg(positional.back()));
+        return usageError(parser,
+                          QStringLiteral("Unexpected argument '%1'.").arg(positional.back()));
     if (parser.isSet(tsv) && !parser.isSet(list))
         return usageError(parser, QStringLiteral("--tsv goes with --list."));
     if ((parser.isSet(json) || parser.isSet(watch)) && !parser.isSet(next))
@@ -195,8 +196,7 @@ int runCommandLine(int argc, char** argv) {
     Readout readout;
     readout.rs = regionalSettingsFromLocale(QLocale::system());
     fix2000(readout.rs);
-    readout.folder =
-        storeFolderToRead(QCoreApplication::applicationDirPath()).toStdU16String();
+    readout.folder = storeFolderToRead(QCoreApplication::applicationDirPath()).toStdU16String();
     if (const std::string error = readout.read(); !error.empty()) {
         complain(error);
         return ExitFailed;

@@ -36,7 +36,7 @@ struct FileBytes {
 FileBytes readFile(const fs::path& path) {
     errno = 0;
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                                &std::fclose);
+                                                               &std::fclose);
     if (!file)
         return {std::nullopt, errno != 0 ? errno : EIO};
     std::string bytes;
@@ -102,24 +102,35 @@ double secondsUntilMinuteTurns(TDateTime instant, TDateTime now) {
 }
 
 bool isGuiOptionWithValue(std::string_view name) {
-    static constexpr std::array<std::string_view, 16> Names = {
-        "platform",    "platformpluginpath", "platformtheme", "plugin",
-        "qwindowgeometry", "geometry",       "qwindowtitle",  "title",
-        "qwindowicon", "icon",               "session",       "style",
-        "stylesheet",  "display",            "name",          "qmljsdebugger"};
+    static constexpr std::array<std::string_view, 16> Names = {"platform",
+                                                               "platformpluginpath",
+                                                               "platformtheme",
+                                                               "plugin",
+                                                               "qwindowgeometry",
+                                                               "geometry",
+                                                               "qwindowtitle",
+                                                               "title",
+                                                               "qwindowicon",
+                                                               "icon",
+                                                               "session",
+                                                               "style",
+                                                               "stylesheet",
+                                                               "display",
+                                                               "name",
+                                                               "qmljsdebugger"};
     return std::find(Names.begin(), Names.end(), name) != Names.end();
 }
 
 bool isGuiFlag(std::string_view name) {
-    static constexpr std::array<std::string_view, 6> Names = {"reverse", "widgetcount", "nograb",
-                                                              "dograb",  "sync",        "testability"};
+    static constexpr std::array<std::string_view, 6> Names = {
+        "reverse", "widgetcount", "nograb", "dograb", "sync", "testability"};
     return std::find(Names.begin(), Names.end(), name) != Names.end();
 }
 
 } // namespace
 
-std::string readStoreForReadout(const fs::path& folder, EventGrid& grid,
-                                const RegionalSettings& rs, int currentYear) {
+std::string readStoreForReadout(const fs::path& folder, EventGrid& grid, const RegionalSettings& rs,
+                                int currentYear) {
     const fs::path path = storePath(folder);
     const fs::path oldPath = folder / OldStoreFileName;
     const FileBytes current = readFile(path);

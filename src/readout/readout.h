@@ -3,7 +3,8 @@
 // interval wording); the store is only read.
 //
 //     vz::EventGrid grid;
-//     if (const std::string error = vz::readStoreForReadout(folder, grid, rs, year); !error.empty())
+//     if (const std::string error = vz::readStoreForReadout(folder, grid, rs, year);
+//     !error.empty())
 //         ...                                          // "cannot read /…/zadud2.ini: …"
 //     const auto events = vz::listEvents(grid, now, rs, year);
 //     std::string table = vz::formatListing(events, false);
@@ -63,9 +64,9 @@ std::string eventReport(const EventGrid& grid, int row, TDateTime now, const Reg
 
 // The nearest event still to come, in the few words a status bar has room for.
 struct NextReadout {
-    int row = 0;         // 0: nothing to come, and every text below is empty
-    std::string text;    // "Dentist: 2 dys 3 hrs"
-    std::string tooltip; // the copied report, with plain line feeds
+    int row = 0;          // 0: nothing to come, and every text below is empty
+    std::string text;     // "Dentist: 2 dys 3 hrs"
+    std::string tooltip;  // the copied report, with plain line feeds
     std::string cssClass; // "today" (on today's date), "soon" (within a week), "later"
     std::string alt;      // the description
     // How long `text` stays as it is (at most a minute: an event added meanwhile shows then).

@@ -3,7 +3,7 @@
 # machine's two cores, so they run one at a time.
 if(VZ_WITH_QT)
     find_program(VZ_PYTHON python3)
-    foreach(name accessibility dialogs keyboard list_editing locales main_window process
+    foreach(name accessibility command_line dialogs keyboard list_editing locales main_window process
                  read_only_folder wayland)
         add_test(NAME e2e_${name}
                  COMMAND ${VZ_PYTHON} ${VZ_DIR}/${name}_e2e.py $<TARGET_FILE:vorurer>)

@@ -33,8 +33,10 @@ TEST(Readout, NextIsTheNearestEventStillToCome) {
         double secondsUnchanged;
     };
     const Case cases[] = {
-        {gridOf({{"Past", "4/1/1997", "9:00 AM"}, {"Later", "6/1/1997", "9:00 AM"},
-                 {"Dentist", "4/18/1997", "3:00 PM"}, {"Broken", "4/31/1997", "9:00 AM"}}),
+        {gridOf({{"Past", "4/1/1997", "9:00 AM"},
+                 {"Later", "6/1/1997", "9:00 AM"},
+                 {"Dentist", "4/18/1997", "3:00 PM"},
+                 {"Broken", "4/31/1997", "9:00 AM"}}),
          Now, "Dentist: 2 dys 3 hrs", "soon", 60},
         {gridOf({{"Lunch", "4/16/1997", "12:30 PM"}, {"Tie", "4/16/1997", "12:30 PM"}}),
          Now + 10.5 / SecsPerDay, "Lunch: 29 mins", "today", 49.5},
@@ -44,8 +46,8 @@ TEST(Readout, NextIsTheNearestEventStillToCome) {
         {gridOf({}), Now, "", "", 60},
     };
     for (const Case& c : cases) {
-        const NextReadout next = nextReadout(c.grid, listEvents(c.grid, c.now, rs, 1997), c.now,
-                                             rs, 1997);
+        const NextReadout next =
+            nextReadout(c.grid, listEvents(c.grid, c.now, rs, 1997), c.now, rs, 1997);
         EXPECT_EQ(next.text, c.text);
         EXPECT_EQ(next.cssClass, c.cssClass) << c.text;
         EXPECT_NEAR(next.secondsUnchanged, c.secondsUnchanged, 1e-6) << c.text;
