@@ -1,0 +1,39 @@
+// The window's entry: the application object, the main window, the message loop. A module of
+// its own (see vorurer.cpp), so only a start that opens the window loads the window system.
+#include "app/accessibility.h"
+#include "app/main_window.h"
+#include "platform/application.h"
+#include "platform/desktop_identity.h"
+#include "platform/exit_signals.h"
+#include "platform/fonts.h"
+#include "platform/regional_qt.h"
+#include "platform/single_instance.h"
+#include "platform/store_location.h"
+
+#include <QSessionManager>
+
+extern "C" __attribute__((visibility("default"))) int vorurerWindowMain(int argc, char** argv) {
+    vz::Application app(argc, argv);
+    // The data folder of an installed copy is named after the application.
+    QApplication::setApplicationName(QStringLiteral("vorurer"));
+    const QString storeFolder = vz::storeFolder(QCoreApplication::applicationDirPath());
+    // A second start hands over to the running copy before anything reads the store.
+    vz::SingleInstance instance(storeFolder);
+    if (!instance.claim())
+        return 0;
+    vz::ExitSignals endingSignals;
+
+    vz::applyDesktopIdentity();
+    vz::installFontSubstitutions();
+    vz::installAccessibility();
+    vz::processSettings() = vz::regionalSettingsFromLocale(QLocale::system());
+    vz::TfrmMain frmMain(storeFolder);
+    QObject::connect(&instance, &vz::SingleInstance::activationRequested, &frmMain,
+                     [&frmMain](const QString& token) { vz::bringToFront(&frmMain, token); });
+    QObject::connect(&endingSignals, &vz::ExitSignals::received, &frmMain,
+                     [&frmMain] { frmMain.endSession(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &frmMain,
+                     [&frmMain](QSessionManager&) { frmMain.saveForSession(); });
+    frmMain.show();
+    return QApplication::exec();
+}
