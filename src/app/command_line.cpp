@@ -111,8 +111,7 @@ int runNext(Readout& readout, bool json, bool watch) {
             if (const std::string error = readout.read(); !error.empty())
                 complain(error); // the last list read goes on counting
         const TDateTime now = appClock().now();
-        const NextReadout next =
-            nextReadout(readout.grid, readout.events(now), now, readout.rs, currentYear());
+        const NextReadout next = nextReadout(readout.grid, readout.events(now), now, readout.rs);
         if (first || next.text != shown) {
             shown = next.text;
             print(stdout, (json ? nextJson(next) : next.text) + "\n");

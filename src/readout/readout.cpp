@@ -237,7 +237,7 @@ std::string eventReport(const EventGrid& grid, int row, TDateTime now, const Reg
 }
 
 NextReadout nextReadout(const EventGrid& grid, const std::vector<ListedEvent>& events,
-                        TDateTime now, const RegionalSettings& rs, int /*currentYear*/) {
+                        TDateTime now, const RegionalSettings& rs) {
     const ListedEvent* nearest = nullptr;
     for (const ListedEvent& e : events)
         if (e.instant && *e.instant > now && (!nearest || *e.instant < *nearest->instant))

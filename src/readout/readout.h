@@ -8,7 +8,7 @@
 //         ...                                          // "cannot read /…/zadud2.ini: …"
 //     const auto events = vz::listEvents(grid, now, rs, year);
 //     std::string table = vz::formatListing(events, false);
-//     vz::NextReadout next = vz::nextReadout(grid, events, now, rs, year);
+//     vz::NextReadout next = vz::nextReadout(grid, events, now, rs);
 #pragma once
 
 #include "engine/datetime.h"
@@ -31,8 +31,10 @@ namespace vz {
 std::string readStoreForReadout(const std::filesystem::path& folder, EventGrid& grid,
                                 const RegionalSettings& rs, int currentYear);
 
-// The moment an event row counts to from `now`. Throws EConvertError when its date or time
-// text does not read.
+// The moment an event row counts to from `now`: its date and time. Every read-out (the list's
+// interval, the report, the next event) takes the moment from here, so an event that repeats
+// counts to its next occurrence once this one function says so. Throws EConvertError when the
+// row's date or time text does not read.
 TDateTime countsTo(const EventGrid& grid, int row, TDateTime now, const RegionalSettings& rs,
                    int currentYear);
 
@@ -73,7 +75,7 @@ struct NextReadout {
     double secondsUnchanged = 60;
 };
 NextReadout nextReadout(const EventGrid& grid, const std::vector<ListedEvent>& events,
-                        TDateTime now, const RegionalSettings& rs, int currentYear);
+                        TDateTime now, const RegionalSettings& rs);
 // The one-line JSON object status bars read: text, tooltip, class and alt.
 std::string nextJson(const NextReadout& next);
 
