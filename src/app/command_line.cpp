@@ -88,7 +88,7 @@ int runReport(Readout& readout, const QStringList& which) {
     if (!which.isEmpty()) {
         row = findEventRow(readout.grid, which.front().toStdString(), caseFolded);
         if (row == 0) {
-            complain("no event " + which.front().toStdString());
+            complain("no event '" + which.front().toStdString() + "' in the list");
             return ExitFailed;
         }
     } else if (readout.grid.isBlank(row)) {

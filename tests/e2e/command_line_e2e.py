@@ -57,25 +57,27 @@ LIST_TSV = ("Dentist\t12/10/2026\t03:00 PM\tThu\t2 dys 3 hrs\n"
             "Lunch\t12/8/2026\t12:30 PM\tTue\t30 mins\n")
 USAGE = "Usage: "
 
+EN, DE = "en_US.UTF-8", "de_DE.UTF-8"
 # arguments, language, store (None: none), exit status, standard output, first line of errors
 CASES = [
-    (["--list"], "en_US.UTF-8", STORE, 0, LIST_EN, None),
-    (["--list"], "de_DE.UTF-8", STORE, 0, LIST_DE, None),
-    (["--list", "--tsv"], "en_US.UTF-8", STORE, 0, LIST_TSV, None),
-    (["--report"], "en_US.UTF-8", STORE, 0, BIRTHDAY_REPORT, None),
-    (["--report", "2"], "en_US.UTF-8", STORE, 0, BIRTHDAY_REPORT, None),
-    (["--report", "BIRTHDAY"], "en_US.UTF-8", STORE, 0, BIRTHDAY_REPORT, None),
-    (["--report", "Nobody"], "en_US.UTF-8", STORE, 1, "", "vorurer: no event Nobody"),
-    (["--next"], "en_US.UTF-8", STORE, 0, "Lunch: 30 mins\n", None),
-    (["--next"], "en_US.UTF-8", PAST_ONLY, 0, "\n", None),
-    (["--version"], "en_US.UTF-8", STORE, 0, "vorurer 1.6.0\n", None),
-    (["--bogus"], "en_US.UTF-8", STORE, 2, "", "vorurer: Unknown option 'bogus'."),
-    (["--list", "--next"], "en_US.UTF-8", STORE, 2, "",
+    (["--list"], EN, STORE, 0, LIST_EN, None),
+    (["--list"], DE, STORE, 0, LIST_DE, None),
+    (["--list", "--tsv"], EN, STORE, 0, LIST_TSV, None),
+    (["--report"], EN, STORE, 0, BIRTHDAY_REPORT, None),
+    (["--report", "2"], EN, STORE, 0, BIRTHDAY_REPORT, None),
+    (["--report", "BIRTHDAY"], EN, STORE, 0, BIRTHDAY_REPORT, None),
+    (["--report", "Nobody"], EN, STORE, 1, "", "vorurer: no event 'Nobody' in the list"),
+    (["--next"], EN, STORE, 0, "Lunch: 30 mins\n", None),
+    (["--next"], EN, PAST_ONLY, 0, "\n", None),
+    (["--version"], EN, STORE, 0, "vorurer 1.6.0\n", None),
+    (["--bogus"], EN, STORE, 2, "", "vorurer: Unknown option 'bogus'."),
+    (["--list", "--next"], EN, STORE, 2, "",
      "vorurer: Choose one of --list, --report and --next."),
-    (["--tsv"], "en_US.UTF-8", STORE, 2, "", "vorurer: Choose one of --list, --report and --next."),
-    (["--list", "extra"], "en_US.UTF-8", STORE, 2, "", "vorurer: Unexpected argument 'extra'."),
-    (["--list", "--json"], "en_US.UTF-8", STORE, 2, "", "vorurer: --json and --watch go with --next."),
-    (["--next"], "en_US.UTF-8", None, 1, "",
+    (["--tsv"], EN, STORE, 2, "", "vorurer: Choose one of --list, --report and --next."),
+    (["--list", "extra"], EN, STORE, 2, "", "vorurer: Unexpected argument 'extra'."),
+    (["--list", "--json"], EN, STORE, 2, "",
+     "vorurer: --json and --watch go with --next."),
+    (["--next"], EN, None, 1, "",
      "vorurer: cannot read {folder}/zadud2.ini: No such file or directory"),
 ]
 
@@ -146,9 +148,9 @@ class CommandLine(unittest.TestCase):
         self.assertEqual(json.loads(self.run_cli(["--next", "--json"]).stdout)["text"], "")
 
     def test_watch_prints_a_line_each_time_the_text_changes(self):
-        self.desk.write_store(f"[Entry1]\nDesc=Soon\nDate={day_number(2026, 12, 8)}\nTime=12:00:03 PM"
-                              f"\n[Entry2]\nDesc=Dentist\nDate={day_number(2026, 12, 10)}\n"
-                              "Time=03:00 PM\n")
+        self.desk.write_store(f"[Entry1]\nDesc=Soon\nDate={day_number(2026, 12, 8)}\n"
+                              "Time=12:00:03 PM\n[Entry2]\nDesc=Dentist\n"
+                              f"Date={day_number(2026, 12, 10)}\nTime=03:00 PM\n")
         env = dict(self.env, FAKETIME="@2026-12-08 12:00:00", LANG="en_US.UTF-8",
                    LC_ALL="en_US.UTF-8")
         watch = subprocess.Popen([self.desk.program, "--next", "--watch"], env=env,
