@@ -60,7 +60,9 @@ if(VZ_WITH_QT)
 
     install(TARGETS vorurer RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     # The window's module, private to the program, which finds it relative to itself.
-    install(TARGETS vorurer_window LIBRARY DESTINATION ${VZ_WINDOW_MODULE_DIR})
+    if(TARGET vorurer_window)
+        install(TARGETS vorurer_window LIBRARY DESTINATION ${VZ_WINDOW_MODULE_DIR})
+    endif()
     install(FILES ${VZ_DATA}/${VZ_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES ${VZ_DATA}/icons/vorurer.svg DESTINATION
                   ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${VZ_APP_ID}.svg)

@@ -106,10 +106,15 @@ int runReport(Readout& readout, const QStringList& which) {
 
 int runNext(Readout& readout, bool json, bool watch) {
     std::string shown;
+    std::string failure; // the store's last read error, told once until it changes
     for (bool first = true;; first = false) {
-        if (!first)
-            if (const std::string error = readout.read(); !error.empty())
-                complain(error); // the last list read goes on counting
+        if (!first) {
+            // The last list read goes on counting while the store cannot be read.
+            std::string error = readout.read();
+            if (!error.empty() && error != failure)
+                complain(error);
+            failure = std::move(error);
+        }
         const TDateTime now = appClock().now();
         const NextReadout next = nextReadout(readout.grid, readout.events(now), now, readout.rs);
         if (first || next.text != shown) {

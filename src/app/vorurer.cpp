@@ -4,14 +4,20 @@
 // half the time).
 #include "app/command_line.h"
 
+#ifdef VZ_WINDOW_MODULE_RELATIVE
 #include <dlfcn.h>
 #include <unistd.h>
 
 #include <array>
 #include <cstdio>
 #include <string>
+#else
+extern "C" int vorurerWindowMain(int argc, char** argv);
+#endif
 
 namespace {
+
+#ifdef VZ_WINDOW_MODULE_RELATIVE
 
 constexpr char WindowModule[] = "vorurer_window.so";
 constexpr char WindowEntry[] = "vorurerWindowMain";
@@ -47,6 +53,15 @@ int runWindow(int argc, char** argv) {
                  WindowModule);
     return 1;
 }
+
+#else
+
+// Where modules are not loaded this way, the window is linked into the program.
+int runWindow(int argc, char** argv) {
+    return vorurerWindowMain(argc, argv);
+}
+
+#endif
 
 } // namespace
 

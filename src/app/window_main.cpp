@@ -12,7 +12,14 @@
 
 #include <QSessionManager>
 
-extern "C" __attribute__((visibility("default"))) int vorurerWindowMain(int argc, char** argv) {
+#if defined(__GNUC__)
+#define VZ_EXPORT __attribute__((visibility("default")))
+#else
+#define VZ_EXPORT
+#endif
+
+// The one name the module shows to the program.
+extern "C" VZ_EXPORT int vorurerWindowMain(int argc, char** argv) {
     vz::Application app(argc, argv);
     // The data folder of an installed copy is named after the application.
     QApplication::setApplicationName(QStringLiteral("vorurer"));
