@@ -90,7 +90,7 @@ std::string reportFor(const EventGrid& grid, int row, TDateTime instant, TDateTi
                       grid.cells.cell(DateCol, row), grid.cells.cell(TimeCol, row));
 }
 
-// Milliseconds from `now` until the wall clock's seconds reach those of `instant` again: the
+// Seconds from `now` until the wall clock's seconds reach those of `instant` again: the
 // moment the interval's minutes, worked out field by field, change.
 double secondsUntilMinuteTurns(TDateTime instant, TDateTime now) {
     const DecodedDateTime at = decodeDateTime(instant);
