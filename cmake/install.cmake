@@ -59,6 +59,10 @@ if(VZ_WITH_QT)
                               ${VZ_GENERATED}/changelog.gz)
 
     install(TARGETS vorurer RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    # The window's module, private to the program, which finds it relative to itself.
+    if(TARGET vorurer_window)
+        install(TARGETS vorurer_window LIBRARY DESTINATION ${VZ_WINDOW_MODULE_DIR})
+    endif()
     install(FILES ${VZ_DATA}/${VZ_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES ${VZ_DATA}/icons/vorurer.svg DESTINATION
                   ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${VZ_APP_ID}.svg)

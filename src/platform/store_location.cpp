@@ -58,4 +58,20 @@ QString storeFolder(const QString& programFolder) {
     return folder;
 }
 
+QString storeFolderToRead(const QString& programFolder) {
+    if (!isInstalledCopy(programFolder) && folderIsWritable(programFolder))
+        return programFolder;
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    auto holdsAStore = [](const QString& folder) {
+        const QDir dir(folder);
+        for (const std::string_view name : {StoreFileName, OldStoreFileName})
+            if (QFileInfo::exists(dir.filePath(QString::fromUtf8(name.data(), name.size()))))
+                return true;
+        return false;
+    };
+    if (!holdsAStore(dataFolder) && holdsAStore(programFolder))
+        return programFolder;
+    return dataFolder;
+}
+
 } // namespace vz

@@ -22,4 +22,9 @@ bool isInstalledCopy(const QString& programFolder);
 // files that interrupted saves left in the chosen folder are removed.
 QString storeFolder(const QString& programFolder);
 
+// The folder whose stores the window would show if it started now, found without changing
+// anything: where storeFolder would still take the stores beside the program along, it is the
+// folder beside the program. For readers that must not write, such as the command line.
+QString storeFolderToRead(const QString& programFolder);
+
 } // namespace vz

@@ -10,11 +10,11 @@ for name in passes fails; do
 done
 mkdir "$scratch/bin"
 status=0
-VZ_BENCH_BIN=$scratch/bin VZ_BENCH_APP=$scratch/passes "$script" >/dev/null ||
+VZ_BENCH_BIN=$scratch/bin VZ_BENCH_NEXT=$scratch/passes VZ_BENCH_APP=$scratch/passes "$script" >/dev/null ||
     { echo "a passing app benchmark failed the run"; status=1; }
-VZ_BENCH_BIN=$scratch/bin VZ_BENCH_APP=$scratch/fails "$script" >/dev/null &&
+VZ_BENCH_BIN=$scratch/bin VZ_BENCH_NEXT=$scratch/passes VZ_BENCH_APP=$scratch/fails "$script" >/dev/null &&
     { echo "a failing app benchmark passed the run"; status=1; }
 cp "$scratch/fails" "$scratch/bin/bench_broken"
-VZ_BENCH_BIN=$scratch/bin VZ_BENCH_APP=$scratch/passes "$script" >/dev/null &&
+VZ_BENCH_BIN=$scratch/bin VZ_BENCH_NEXT=$scratch/passes VZ_BENCH_APP=$scratch/passes "$script" >/dev/null &&
     { echo "a failing core benchmark passed the run"; status=1; }
 exit $status
