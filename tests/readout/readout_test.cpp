@@ -54,6 +54,21 @@ TEST(Readout, NextIsTheNearestEventStillToCome) {
     }
 }
 
+TEST(Readout, YearlyEventCountsToItsNextOccurrenceAndReportsItsYears) {
+    const RegionalSettings rs;
+    EventGrid grid =
+        gridOf({{"Birthday", "4/10/1987", "9:00 AM"}, {"Trip", "5/1/1997", "9:00 AM"}});
+    grid.cells.cell(RepeatCol, 1) = "Yearly";
+    const std::vector<ListedEvent> events = listEvents(grid, Now, rs, 1997);
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[0].date, "4/10/98"); // this year's has passed, more than a day ago
+    EXPECT_EQ(events[1].date, "5/1/1997");
+    const std::string report = eventReport(grid, 1, Now, rs, 1997);
+    EXPECT_NE(report.find("Scheduled For 4/10/98"), std::string::npos) << report;
+    EXPECT_NE(report.find("Every year since 4/10/1987: 11 years"), std::string::npos) << report;
+    EXPECT_EQ(nextReadout(grid, events, Now, rs).alt, "Trip");
+}
+
 TEST(Readout, JsonEscapesWhatAStatusBarWouldMisread) {
     NextReadout next;
     next.text = "Say \"hi\"\\now";
