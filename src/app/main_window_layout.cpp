@@ -9,6 +9,7 @@
 #include "events/winplace.h"
 #include "platform/fonts.h"
 #include "platform/messages.h"
+#include "platform/registry_ini.h"
 #include "store/event_store.h"
 #include "timeentry/controller.h"
 #include "timeentry/spinner.h"
@@ -262,7 +263,7 @@ void TfrmMain::FormCreate() {
     try {
         ConvertOldZadudIniFile(m_storeFolder.toStdString(), processSettings(), currentYear());
 
-        WinPlace1->IniFileName = QStringLiteral("Software\\Dozazar Irudizidudo\\Dorovezud");
+        WinPlace1->IniFileName = ProgramSettingsKey;
         QScreen* screen = QGuiApplication::primaryScreen();
         const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
         if (WinPlace1->storedValue().isEmpty())

@@ -15,8 +15,6 @@ namespace vz {
 
 namespace {
 
-// Beside the window's placement.
-const QString SettingsKey = QStringLiteral("Software\\Dozazar Irudizidudo\\Dorovezud");
 const QString SettingsSection = QStringLiteral("Reminders");
 const QString LastLookedIdent = QStringLiteral("LastLooked");
 constexpr int LookInterval = 1000;
@@ -41,7 +39,8 @@ void ReminderScheduler::start() {
     // clock (it was set back since) owes nothing either.
     QString stamp;
     try {
-        stamp = RegistryIni(SettingsKey).ReadString(SettingsSection, LastLookedIdent, QString());
+        stamp =
+            RegistryIni(ProgramSettingsKey).ReadString(SettingsSection, LastLookedIdent, QString());
     } catch (const std::exception&) {
         // A value of the wrong shape counts as absent.
     }
@@ -102,7 +101,7 @@ void ReminderScheduler::look() {
 void ReminderScheduler::saveLastLooked() {
     if (!m_started)
         return;
-    RegistryIni(SettingsKey)
+    RegistryIni(ProgramSettingsKey)
         .WriteString(SettingsSection, LastLookedIdent,
                      QString::fromStdString(momentStamp(instantFromMs(m_lastLookedMs))));
 }

@@ -13,6 +13,11 @@
 
 namespace vz {
 
+// The key below the current user that holds this program's settings: the window's placement
+// and the moment reminders were last looked for.
+inline const QString ProgramSettingsKey =
+    QStringLiteral("Software\\Dozazar Irudizidudo\\Dorovezud");
+
 class RegistryIni {
 public:
     // keyPath: below the current user, e.g. "Software\Maker\Program".
