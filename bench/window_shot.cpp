@@ -1,0 +1,75 @@
+// A picture of the real main window as the screen shows it after a number of ticks, for
+// comparing the drawing before and after a change pixel by pixel. The clock is pinned, the list
+// holds 25 events, and the picture is read back from the window system, so cells that a tick
+// failed to repaint show as they are on screen.
+//
+//     window_shot OUT.png [TICKS [HEIGHT]]   (run on Xvfb; QT_SCALE_FACTOR, themes as usual)
+#include "app/main_window.h"
+#include "engine/clock.h"
+#include "engine/datetext.h"
+#include "engine/regional.h"
+#include "platform/application.h"
+#include "platform/fonts.h"
+
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <QScreen>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+namespace {
+
+std::string fullStore() {
+    std::string text;
+    for (int i = 0; i < 25; ++i) {
+        const int day = 32874 + 523 * i; // 1 January 1990 onwards
+        text += "[Entry" + std::to_string(i + 1) + "]\r\nDesc=Event " + std::to_string(i + 1) +
+                "\r\nDate=" + std::to_string(day) + "\r\nTime=09:15 PM\r\n";
+    }
+    return text + "[Lastone]\r\nTop=1\r\nLast=4\r\n";
+}
+
+void settle() {
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 150)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    vz::Application app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: window_shot OUT.png [TICKS [HEIGHT]]\n");
+        return 2;
+    }
+    const int ticks = argc > 2 ? std::atoi(argv[2]) : 3;
+    const int height = argc > 3 ? std::atoi(argv[3]) : 0;
+    vz::installFontSubstitutions();
+    vz::processSettings() = vz::usDefaults();
+    vz::fix2000(vz::processSettings());
+    QTemporaryDir folder;
+    std::ofstream(folder.filePath(QStringLiteral("zadud2.ini")).toStdString(), std::ios::binary)
+        << fullStore();
+    vz::FixedClock clock(vz::encodeDateTime(2026, 12, 8, 14, 30, 15, 250));
+    vz::ScopedClock useClock(clock);
+    vz::TfrmMain window(folder.path());
+    window.show();
+    settle();
+    // The placement is restored as the window shows, so the size is set after it.
+    window.move(0, 0);
+    if (height > 0)
+        window.resize(window.width(), height);
+    settle();
+    for (int i = 0; i < ticks; ++i) {
+        clock.advanceSeconds(61 * 60 + 1); // every field of the display moves
+        window.Timer1Timer();
+        settle();
+    }
+    const QPixmap shot = window.screen()->grabWindow(window.winId());
+    return shot.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+}
