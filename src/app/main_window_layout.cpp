@@ -13,6 +13,8 @@
 #include "store/event_store.h"
 #include "timeentry/controller.h"
 #include "timeentry/spinner.h"
+#include "widgets/line_holder.h"
+#include "widgets/plain_cell_delegate.h"
 #include "widgets/raised_label.h"
 #include "widgets/splitter.h"
 #include "widgets/system_colors.h"
@@ -161,6 +163,10 @@ void TfrmMain::buildControls() {
     grid->setAccessibleName(QStringLiteral("Events"));
     m_model = new EventGridModel(m_grid, this);
     grid->setModel(m_model);
+    // The cells a tick rewrites are drawn the light way.
+    auto* plainCells = new PlainCellDelegate(grid);
+    grid->setItemDelegateForColumn(DayCol, plainCells);
+    grid->setItemDelegateForColumn(WhenCol, plainCells);
     grid->setToolTip(GridHint);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -245,7 +251,7 @@ void TfrmMain::buildControls() {
     presentAsClockLine(StatusBar1);
     StatusBar1->setText(QStringLiteral("It is now Wednesday 04-17-1997 at 12:00:00"));
     statusBar()->setFixedHeight(scaled(StatusBarHeight, d));
-    statusBar()->addWidget(StatusBar1, 1);
+    statusBar()->addWidget(new LineHolder(StatusBar1, this), 1);
     statusBar()->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
 
     WinPlace1 = new TWinPlace(this);

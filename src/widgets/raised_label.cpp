@@ -95,6 +95,23 @@ void TRaisedLabel::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
+const QStaticText* TRaisedLabel::singleLine(const QString& text) {
+    const bool marks = text.contains(QLatin1Char('\t')) || text.contains(QLatin1Char('\n')) ||
+                       text.contains(QChar::LineSeparator) ||
+                       (m_showAccelChar && text.contains(QLatin1Char('&')));
+    if (marks)
+        return nullptr;
+    if (text != m_lineText || font() != m_lineFont) {
+        m_lineText = text;
+        m_lineFont = font();
+        m_line.setText(text);
+        m_line.setTextFormat(Qt::PlainText);
+        m_line.prepare(QTransform(), m_lineFont);
+    }
+    // A caption wider than the label wraps, as the general drawing does.
+    return m_line.size().width() <= width() ? &m_line : nullptr;
+}
+
 void TRaisedLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (!m_transparent)
@@ -106,9 +123,13 @@ void TRaisedLabel::paintEvent(QPaintEvent*) {
     const int flags = textFlags();
     const QColor shadow = palette().color(QPalette::Dark);
     const QColor highlight = palette().color(QPalette::Light);
+    const QStaticText* line = singleLine(text);
     auto pass = [&](QPoint offset, const QColor& color) {
         painter.setPen(color);
-        painter.drawText(rect().translated(offset), flags, text);
+        if (line)
+            painter.drawStaticText(offset, *line);
+        else
+            painter.drawText(rect().translated(offset), flags, text);
     };
     if (m_textStyle == tsRaised) {
         pass({1, 1}, shadow);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QStaticText>
 #include <QWidget>
 
 namespace vz {
@@ -38,6 +39,9 @@ protected:
 private:
     int textFlags() const;
     void adjustToCaption();
+    // The caption laid out once as a single line for the three passes of each paint; null when
+    // it has to go through the general text drawing (a mnemonic, a tab, a break, a wrap).
+    const QStaticText* singleLine(const QString& text);
 
     QString m_caption;
     TTextStyle m_textStyle = tsRecessed;
@@ -46,6 +50,9 @@ private:
     bool m_autoSize = true;
     bool m_showAccelChar = true;
     QColor m_textColor;
+    QStaticText m_line;
+    QString m_lineText;
+    QFont m_lineFont;
 };
 
 } // namespace vz
