@@ -140,28 +140,31 @@ void TfrmMain::doDateDiff() {
     if (description.empty())
         return;
     const RegionalSettings& rs = processSettings();
-    const int year = currentYear();
-    TDateTime date = 0;
-    double time = 0;
-    const bool dateOk = tryStrToDate(m_grid.cells.cell(DateCol, row), rs, year, date);
-    if (!dateOk) {
-        Timer1.stop();
-        ShowError(this, InvalidDate);
-    }
-    const bool timeOk = tryStrToTime(m_grid.cells.cell(TimeCol, row), rs, time);
-    if (!timeOk) {
-        Timer1.stop();
-        ShowError(this, InvalidTime);
-    }
-    // Without an instant the labels keep what they showed; the other rows are refreshed still.
-    if (!dateOk || !timeOk) {
+    m_instants.readWith(rs, currentYear());
+    const std::string& dateText = m_grid.cells.cell(DateCol, row);
+    const std::string& timeText = m_grid.cells.cell(TimeCol, row);
+    TDateTime instant = 0;
+    try {
+        instant = m_instants.instant(row, dateText, timeText);
+    } catch (const EConvertError&) {
+        // Without an instant the labels keep what they showed; the other rows are refreshed
+        // still. The user hears which text cannot be read.
+        TDateTime date = 0;
+        double time = 0;
+        if (!tryStrToDate(dateText, rs, currentYear(), date)) {
+            Timer1.stop();
+            ShowError(this, InvalidDate);
+        }
+        if (!tryStrToTime(timeText, rs, time)) {
+            Timer1.stop();
+            ShowError(this, InvalidTime);
+        }
         doAll();
         return;
     }
     TDateDiff dd;
     const TDateTime now = appClock().now();
-    computedatediff(
-        dd, rowMoment(row, combineDateAndTime(static_cast<std::int64_t>(date), time), now), now);
+    computedatediff(dd, rowMoment(row, instant, now), now);
     DisplayTexts texts;
     fillDisplayTexts(texts, description, dd, rs);
     showLabelTexts(texts);
@@ -190,7 +193,7 @@ void TfrmMain::doAll() {
         return;
     doAllBusy = true;
     const RegionalSettings& rs = processSettings();
-    const int year = currentYear();
+    m_instants.readWith(rs, currentYear());
     QStringList errors;
     RowCells cells;
     const TDateTime now = appClock().now();
@@ -206,7 +209,7 @@ void TfrmMain::doAll() {
             continue;
         }
         try {
-            const TDateTime instant = eventInstant(key.first, key.second, rs, year);
+            const TDateTime instant = m_instants.instant(row, key.first, key.second);
             const TDateTime moment = rowMoment(row, instant, now);
             fillRowCells(cells, moment, now, rs);
             // A yearly event's Date column shows the occurrence it counts to.

@@ -2,6 +2,7 @@
 // grid below a movable bar, the buttons and the status bar.
 #pragma once
 
+#include "engine/event_instants.h"
 #include "engine/wording.h"
 #include "store/event_grid.h"
 #include "store/outside_changes.h"
@@ -104,8 +105,9 @@ private:
 
     QString m_storeFolder;
     EventGrid m_grid;
-    StoreWatch m_storeWatch; // the store as last read or written, to notice changes by others
-    DisplayTexts m_shown;    // what the display labels show
+    StoreWatch m_storeWatch;  // the store as last read or written, to notice changes by others
+    DisplayTexts m_shown;     // what the display labels show
+    EventInstants m_instants; // each row's instant, read once from its texts
     // Rows whose date or time text could not be read (reported once, then skipped).
     std::set<std::pair<std::string, std::string>> m_unreadableRows;
 

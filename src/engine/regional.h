@@ -33,6 +33,8 @@ struct RegionalSettings {
     std::array<std::string, 7> longDayNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
                                             "Thursday", "Friday", "Saturday"};
     int firstDayOfWeek = 0; // 0 = Sunday … 6 = Saturday
+
+    bool operator==(const RegionalSettings&) const = default;
 };
 
 // United States defaults; also what the C/POSIX locale maps to.
