@@ -20,8 +20,8 @@ class EventInstants {
 public:
     // The settings and year the texts are read with; instants read otherwise are forgotten.
     void readWith(const RegionalSettings& rs, int currentYear);
-    // The instant of a row's texts (row 0 or more) as eventInstant reads them. Throws EConvertError as it does,
-    // and keeps nothing for the row then.
+    // The instant of a row's texts (row 0 or more) as eventInstant reads them. Throws EConvertError
+    // as it does, and keeps nothing for the row then.
     TDateTime instant(int row, const std::string& dateText, const std::string& timeText);
 
 private:

@@ -53,8 +53,9 @@ void PlainCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
             cell.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
         if (group == QPalette::Normal && !(cell.state & QStyle::State_Active))
             group = QPalette::Inactive;
-        painter->setPen(cell.palette.color(
-            group, cell.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->setPen(cell.palette.color(group, cell.state & QStyle::State_Selected
+                                                      ? QPalette::HighlightedText
+                                                      : QPalette::Text));
         painter->setFont(cell.font);
         // The style's place for a line: inside the focus frame's margin, and centred as whole
         // pixels are (half the cell's height less half the line's, each rounded down).
