@@ -20,13 +20,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void renderTiles();
-
     QPixmap m_bitmap;
-    QPixmap m_tiled; // the whole area, tiled once per size or picture
 };
 
 class TEsTile : public TEsCustomTile {
