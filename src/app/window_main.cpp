@@ -14,6 +14,7 @@
 #include "store/store_check.h"
 
 #include <QSessionManager>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -54,7 +55,7 @@ extern "C" VZ_EXPORT int vorurerWindowMain(int argc, char** argv) {
     }
     vz::ExitSignals endingSignals;
 
-    vz::applyDesktopIdentity();
+    vz::applyDesktopName();
     vz::installFontSubstitutions();
     vz::installAccessibility();
     vz::processSettings() = vz::regionalSettingsFromLocale(QLocale::system());
@@ -66,5 +67,6 @@ extern "C" VZ_EXPORT int vorurerWindowMain(int argc, char** argv) {
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &frmMain,
                      [&frmMain](QSessionManager&) { frmMain.saveForSession(); });
     frmMain.show();
+    QTimer::singleShot(0, &frmMain, [] { vz::applyProgramIcon(); });
     return QApplication::exec();
 }

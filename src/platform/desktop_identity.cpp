@@ -16,9 +16,17 @@ QIcon programIcon() {
     return icon;
 }
 
-void applyDesktopIdentity() {
+void applyDesktopName() {
     QGuiApplication::setDesktopFileName(QLatin1String(DesktopId));
+}
+
+void applyProgramIcon() {
     QApplication::setWindowIcon(programIcon());
+}
+
+void applyDesktopIdentity() {
+    applyDesktopName();
+    applyProgramIcon();
 }
 
 } // namespace vz
