@@ -70,11 +70,13 @@ SocketAddress::SocketAddress(const QString& path) {
             return;
     }
     std::memcpy(m_address.sun_path, target.constData(), static_cast<std::size_t>(target.size()));
-    m_length =
-        static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + static_cast<std::size_t>(target.size()) + 1);
+    m_length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) +
+                                      static_cast<std::size_t>(target.size()) + 1);
 }
 
-SocketAddress::~SocketAddress() { closeFd(m_folder); }
+SocketAddress::~SocketAddress() {
+    closeFd(m_folder);
+}
 
 struct HandoverServer::Peer {
     int fd = -1;
@@ -84,10 +86,13 @@ struct HandoverServer::Peer {
 
 HandoverServer::HandoverServer(QObject* parent) : QObject(parent) {}
 
-HandoverServer::~HandoverServer() { close(); }
+HandoverServer::~HandoverServer() {
+    close();
+}
 
 bool HandoverServer::fail(const QString& what) {
-    m_error = QStringLiteral("%1 %2: %3").arg(what, m_path, QString::fromLocal8Bit(std::strerror(errno)));
+    m_error =
+        QStringLiteral("%1 %2: %3").arg(what, m_path, QString::fromLocal8Bit(std::strerror(errno)));
     closeFd(m_fd);
     m_fd = -1;
     return false;
@@ -104,7 +109,7 @@ bool HandoverServer::listen(const QString& path) {
     }
     const QByteArray file = QFile::encodeName(path);
     // Only the store's one copy listens, so a socket file of ours already there is stale.
-    struct stat existing{};
+    struct stat existing {};
     if (::lstat(file.constData(), &existing) == 0 && S_ISSOCK(existing.st_mode) &&
         existing.st_uid == ::geteuid())
         ::unlink(file.constData());
@@ -114,7 +119,7 @@ bool HandoverServer::listen(const QString& path) {
         return fail(QStringLiteral("Cannot make the socket"));
     if (::bind(m_fd, address.data(), address.size()) != 0)
         return fail(QStringLiteral("Cannot bind the socket"));
-    struct stat made{};
+    struct stat made {};
     if (::chmod(file.constData(), S_IRWXU) != 0 || ::lstat(file.constData(), &made) != 0) {
         const int error = errno;
         ::unlink(file.constData());
@@ -145,7 +150,7 @@ void HandoverServer::close() {
     m_fd = -1;
     // A later copy may have put its own socket there since: that one stays.
     const QByteArray file = QFile::encodeName(m_path);
-    struct stat now{};
+    struct stat now {};
     if (::lstat(file.constData(), &now) == 0 && now.st_dev == m_device && now.st_ino == m_inode)
         ::unlink(file.constData());
 }
