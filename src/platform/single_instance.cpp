@@ -1,6 +1,7 @@
 #include "platform/single_instance.h"
 
 #include "platform/desktop_identity.h"
+#include "platform/handover_socket.h"
 #include "platform/wayland_activation.h"
 #include "platform/window_system.h"
 #include "platform/x11_activation.h"
@@ -11,14 +12,15 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QThread>
 #include <QWidget>
 #include <QWindow>
+
+#include <algorithm>
+#include <cstdio>
 
 namespace vz {
 
@@ -190,13 +192,13 @@ void SingleInstance::renewLock() {
 }
 
 bool SingleInstance::listen() {
-    const QString name = serverName(m_folder);
-    // We are the store's only copy, so a socket left behind by a crashed one is stale.
-    QLocalServer::removeServer(name);
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::answer);
-    return m_server->listen(name);
+    m_server = new HandoverServer(this);
+    connect(m_server, &HandoverServer::lineReceived, this, &SingleInstance::answer);
+    // Without the socket this copy still runs; a later start then finds it silent and says so.
+    if (m_server->listen(serverName(m_folder)))
+        return true;
+    std::fprintf(stderr, "%s\n", m_server->errorString().toLocal8Bit().constData());
+    return false;
 }
 
 SingleInstance::Reach SingleInstance::askRunningCopy(int patienceMs) {
@@ -207,20 +209,20 @@ SingleInstance::Reach SingleInstance::askRunningCopy(int patienceMs) {
     // running copy can at least ask for attention.
     if (token.isEmpty() && compositorPlacesWindows())
         token = compositorActivationToken(DesktopId).simplified().split(' ').front();
+    // One the running copy would refuse as too long is better left out: the copy still comes
+    // forward, or asks for attention.
+    if (token.size() + ActivateRequest.size() + 2 > HandoverLineLimit)
+        token.clear();
     const QByteArray request = ActivateRequest + ' ' + token + '\n';
     const QDeadlineTimer deadline(patienceMs);
     while (true) {
-        QLocalSocket socket;
-        socket.connectToServer(name);
-        if (socket.waitForConnected(RetryDelayMs)) {
-            socket.write(request);
-            socket.waitForBytesWritten(ReplyTimeoutMs);
-            // The running copy closes the connection once it has the request. The system takes
-            // connections for a copy that is stopped or hung too; such a copy never closes it.
-            if (socket.state() == QLocalSocket::UnconnectedState ||
-                socket.waitForDisconnected(ReplyTimeoutMs))
-                return Reach::Answered;
+        switch (reachHandover(name, request, ReplyTimeoutMs)) {
+        case HandoverReach::Answered:
+            return Reach::Answered;
+        case HandoverReach::Silent:
             return Reach::Silent;
+        case HandoverReach::Unreachable:
+            break;
         }
         if (deadline.hasExpired())
             return Reach::Unreachable;
@@ -228,19 +230,16 @@ SingleInstance::Reach SingleInstance::askRunningCopy(int patienceMs) {
     }
 }
 
-void SingleInstance::answer() {
-    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (!socket->canReadLine())
-                return;
-            const QByteArray line = socket->readLine(1024).trimmed();
-            socket->disconnectFromServer();
-            if (line == ActivateRequest || line.startsWith(ActivateRequest + ' '))
-                emit activationRequested(
-                    QString::fromUtf8(line.mid(ActivateRequest.size()).trimmed()));
-        });
-    }
+void SingleInstance::answer(const QByteArray& received) {
+    const QByteArray line = received.trimmed();
+    if (line != ActivateRequest && !line.startsWith(ActivateRequest + ' '))
+        return;
+    QByteArray token = line.mid(ActivateRequest.size()).trimmed();
+    // Tokens and startup ids are printable ASCII; anything else would be handed on to the
+    // window system as it is. The copy still comes forward, without one.
+    const bool printable =
+        std::all_of(token.cbegin(), token.cend(), [](char c) { return c > ' ' && c < '\x7f'; });
+    emit activationRequested(printable ? QString::fromLatin1(token) : QString());
 }
 
 void bringToFront(QWidget* window, const QString& token) {

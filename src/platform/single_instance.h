@@ -19,11 +19,12 @@
 #include <functional>
 #include <memory>
 
-class QLocalServer;
 class QLockFile;
 class QWidget;
 
 namespace vz {
+
+class HandoverServer;
 
 inline constexpr char LockFileName[] = "zadud2.ini.lock";
 
@@ -79,7 +80,7 @@ private:
     // Silent when it let us connect but never answered (stopped or hung).
     Reach askRunningCopy(int patienceMs);
     Claim blocked(qint64 pid);
-    void answer();
+    void answer(const QByteArray& line);
     // Removes a lock that no live process on this computer holds open, then locks.
     bool takeOver();
     Claim claimed();
@@ -87,7 +88,7 @@ private:
 
     QString m_folder;
     std::unique_ptr<QLockFile> m_lock;
-    QLocalServer* m_server = nullptr;
+    HandoverServer* m_server = nullptr;
     ForeignLockQuestion m_question;
     QString m_blockedReason;
 };
