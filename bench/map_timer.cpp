@@ -179,6 +179,7 @@ int main(int argc, char** argv) {
     const auto deadline = start + std::chrono::duration_cast<Clock::duration>(
                                       std::chrono::duration<double>(options.timeoutSeconds));
     const uint32_t windowEvents = XCB_EVENT_MASK_PROPERTY_CHANGE;
+    // Top-level windows mapped under another title or none: one may take the title later.
     std::set<xcb_window_t> mappedOthers;
     xcb_window_t found = XCB_WINDOW_NONE;
     Clock::time_point seen;
