@@ -105,7 +105,8 @@ class MapTimerTest(unittest.TestCase):
                 self.assertLess(took, limit)
                 # A program that timed out is not left behind.
                 time.sleep(0.3)
-                self.assertEqual(self.desktop.xdotool("search", "--onlyvisible", "--name", TITLE), "")
+                shown = self.desktop.xdotool("search", "--onlyvisible", "--name", TITLE)
+                self.assertEqual(shown, "")
 
 
 if __name__ == "__main__":
