@@ -17,6 +17,8 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <fontconfig/fontconfig.h>
+#include <thread>
 
 #if defined(__GNUC__)
 #define VZ_EXPORT __attribute__((visibility("default")))
@@ -26,6 +28,10 @@
 
 // The one name the module shows to the program.
 extern "C" VZ_EXPORT int vorurerWindowMain(int argc, char** argv) {
+    // Fontconfig reads its configuration and font caches on first use, the largest piece of a
+    // start's work before the window can be laid out. A second thread reads them while the
+    // application connects to the display; the window waits for it before it measures a text.
+    std::jthread fontConfiguration([] { FcInit(); });
     vz::Application app(argc, argv);
     // The data folder of an installed copy is named after the application.
     QApplication::setApplicationName(QStringLiteral("vorurer"));
@@ -59,6 +65,7 @@ extern "C" VZ_EXPORT int vorurerWindowMain(int argc, char** argv) {
     vz::installFontSubstitutions();
     vz::installAccessibility();
     vz::processSettings() = vz::regionalSettingsFromLocale(QLocale::system());
+    fontConfiguration.join();
     vz::TfrmMain frmMain(storeFolder);
     QObject::connect(&instance, &vz::SingleInstance::activationRequested, &frmMain,
                      [&frmMain](const QString& token) { vz::bringToFront(&frmMain, token); });
