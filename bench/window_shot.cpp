@@ -3,7 +3,11 @@
 // holds 25 events, and the picture is read back from the window system, so cells that a tick
 // failed to repaint show as they are on screen.
 //
-//     window_shot OUT.png [TICKS [HEIGHT]]   (run on Xvfb; QT_SCALE_FACTOR, themes as usual)
+//     window_shot OUT.png [TICKS [HEIGHT [SECONDS]]]   (on Xvfb; QT_SCALE_FACTOR, themes as usual)
+//
+// Each tick moves the clock by SECONDS (default 3661, so every field of the display moves).
+// After the ticks the whole window is repainted and read back again: a difference between the
+// two pictures is a cell or label that a tick left out of date, and fails the run.
 #include "app/main_window.h"
 #include "engine/clock.h"
 #include "engine/datetext.h"
@@ -12,6 +16,7 @@
 #include "platform/fonts.h"
 
 #include <QElapsedTimer>
+#include <QImage>
 #include <QPixmap>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -44,11 +49,12 @@ void settle() {
 int main(int argc, char** argv) {
     vz::Application app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: window_shot OUT.png [TICKS [HEIGHT]]\n");
+        std::fprintf(stderr, "usage: window_shot OUT.png [TICKS [HEIGHT [SECONDS]]]\n");
         return 2;
     }
     const int ticks = argc > 2 ? std::atoi(argv[2]) : 3;
     const int height = argc > 3 ? std::atoi(argv[3]) : 0;
+    const int seconds = argc > 4 ? std::atoi(argv[4]) : 61 * 60 + 1;
     vz::installFontSubstitutions();
     vz::processSettings() = vz::usDefaults();
     vz::fix2000(vz::processSettings());
@@ -66,10 +72,22 @@ int main(int argc, char** argv) {
         window.resize(window.width(), height);
     settle();
     for (int i = 0; i < ticks; ++i) {
-        clock.advanceSeconds(61 * 60 + 1); // every field of the display moves
+        clock.advanceSeconds(seconds);
         window.Timer1Timer();
         settle();
     }
-    const QPixmap shot = window.screen()->grabWindow(window.winId());
-    return shot.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    const QImage shot = window.screen()->grabWindow(window.winId()).toImage();
+    if (!shot.save(QString::fromLocal8Bit(argv[1])))
+        return 1;
+    window.update();
+    for (QWidget* child : window.findChildren<QWidget*>())
+        child->update();
+    settle();
+    const QImage repainted = window.screen()->grabWindow(window.winId()).toImage();
+    if (repainted != shot) {
+        std::fprintf(stderr, "window_shot: the ticks left parts of the window out of date\n");
+        repainted.save(QString::fromLocal8Bit(argv[1]) + QStringLiteral(".repainted.png"));
+        return 3;
+    }
+    return 0;
 }

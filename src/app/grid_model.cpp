@@ -48,17 +48,25 @@ QVariant EventGridModel::headerData(int section, Qt::Orientation orientation, in
 }
 
 void EventGridModel::setCell(int row, int column, const std::string& text) {
-    if (m_grid.cells.cell(column, row) == text)
+    std::string& cell = m_grid.cells.cell(column, row);
+    if (cell == text)
         return;
-    m_grid.cells.cell(column, row) = text;
-    if (column == OccurrenceDateCol)
-        column = DateCol;
     if (row == 0) {
+        cell = text;
         emit headerDataChanged(Qt::Horizontal, column, column);
-    } else {
-        const QModelIndex at = index(row - 1, column);
-        emit dataChanged(at, at, {Qt::DisplayRole});
+        return;
     }
+    const QModelIndex at = index(row - 1, column == OccurrenceDateCol ? DateCol : column);
+    const bool shows = column >= static_cast<int>(m_changeShows.size()) ||
+                       !m_changeShows[static_cast<std::size_t>(column)] ||
+                       m_changeShows[static_cast<std::size_t>(column)](at, cell, text);
+    cell = text;
+    if (shows)
+        emit dataChanged(at, at, {Qt::DisplayRole});
+}
+
+void EventGridModel::setChangeJudge(int column, ChangeShows judge) {
+    m_changeShows.at(static_cast<std::size_t>(column)) = std::move(judge);
 }
 
 void EventGridModel::gridChanged() {

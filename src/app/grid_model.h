@@ -6,6 +6,9 @@
 
 #include <QAbstractTableModel>
 
+#include <array>
+#include <functional>
+
 namespace vz {
 
 class EventGridModel : public QAbstractTableModel {
@@ -19,7 +22,12 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
     // Sets a cell of the grid (row 0 is the heading row), repainting it only when it changed.
+    // Where a column has a judge of changes, the judge repaints what shows and says whether
+    // the view should still be told (false: the judge saw to it).
     void setCell(int row, int column, const std::string& text);
+    using ChangeShows = std::function<bool(const QModelIndex& index, const std::string& before,
+                                           const std::string& after)>;
+    void setChangeJudge(int column, ChangeShows judge);
     // After the grid was changed as a whole (loaded, sorted, rows moved).
     void gridChanged();
 
@@ -29,6 +37,7 @@ signals:
 
 private:
     EventGrid& m_grid;
+    std::array<ChangeShows, EventGridCols> m_changeShows;
 };
 
 } // namespace vz

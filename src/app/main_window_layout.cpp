@@ -167,6 +167,17 @@ void TfrmMain::buildControls() {
     auto* plainCells = new PlainCellDelegate(grid);
     grid->setItemDelegateForColumn(DayCol, plainCells);
     grid->setItemDelegateForColumn(WhenCol, plainCells);
+    // A When text's seconds repaint only themselves, and not at all where the cell cuts them off.
+    m_model->setChangeJudge(WhenCol, [this, plainCells](const QModelIndex& at,
+                                                        const std::string& before,
+                                                        const std::string& after) {
+        const std::optional<QRect> part = plainCells->changedPart(at, before, after);
+        if (!part)
+            return true;
+        if (!part->isEmpty())
+            grid->viewport()->update(*part);
+        return false;
+    });
     grid->setToolTip(GridHint);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -1,5 +1,8 @@
 #include "widgets/plain_cell_delegate.h"
 
+#include "widgets/cell_change.h"
+
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QPainter>
 #include <QtMath>
@@ -31,7 +34,53 @@ bool isPlainLine(const QStyleOptionViewItem& option, const QModelIndex& index, Q
     return true;
 }
 
+bool hasRightToLeft(QStringView text) {
+    for (const QChar c : text)
+        switch (c.direction()) {
+        case QChar::DirR:
+        case QChar::DirAL:
+        case QChar::DirAN:
+        case QChar::DirRLE:
+        case QChar::DirRLO:
+        case QChar::DirRLI:
+            return true;
+        default:
+            break;
+        }
+    return false;
+}
+
 } // namespace
+
+std::optional<QRect> PlainCellDelegate::changedPart(const QModelIndex& index,
+                                                    const std::string& before,
+                                                    const std::string& after) const {
+    const auto* view = qobject_cast<const QAbstractItemView*>(parent());
+    if (!view || view->layoutDirection() != Qt::LeftToRight)
+        return std::nullopt;
+    const std::size_t start = changedFrom(before, after);
+    const QString afterText = QString::fromStdString(after);
+    if (start == 0 || hasRightToLeft(afterText) || afterText.contains(QLatin1Char('\n')) ||
+        view->itemDelegateForIndex(index) != this)
+        return std::nullopt;
+    Lead& lead = m_leads[{index.row(), index.column()}];
+    const QString leadText = QString::fromUtf8(before.data(), static_cast<qsizetype>(start));
+    const QFontMetricsF metrics(view->font());
+    if (lead.text != leadText) {
+        lead.text = leadText;
+        lead.width = metrics.horizontalAdvance(leadText);
+    }
+    const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+    // Room for the changed word's first glyph reaching left of its place (its bearing, kerning
+    // with the blank before it, rounding).
+    const int slack = std::max(3, qCeil(metrics.height() / 4));
+    const QRect cell = view->visualRect(index);
+    const int from = cell.x() + margin + qFloor(lead.width) - slack;
+    return from >= cell.right() + 1
+               ? QRect()
+               : QRect(std::max(from, cell.x()), cell.y(),
+                       cell.right() + 1 - std::max(from, cell.x()), cell.height());
+}
 
 void PlainCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const {

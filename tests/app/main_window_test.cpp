@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -444,6 +445,41 @@ TEST_F(MainWindowTest, TickingDoesNotGrowMemory) {
         w.Timer1Timer();
     }
     EXPECT_LT(residentKb() - before, 512);
+}
+
+// A tick repaints only what changed, down to the seconds at the end of a When cell; what it
+// leaves on screen must be what a repaint of the whole window draws.
+TEST_F(MainWindowTest, WhatTheTicksLeaveOnScreenIsWhatAWholeRepaintDraws) {
+    std::string store;
+    for (int i = 0; i < 12; ++i) // long and short When texts, some cut off by the column
+        store += "[Entry" + std::to_string(i + 1) + "]\r\nDesc=Event " + std::to_string(i) +
+                 "\r\nDate=" + std::to_string(32874 + 523 * i + (i % 3) * 40) +
+                 "\r\nTime=09:15 PM\r\n";
+    writeStore(store + "[Lastone]\r\nTop=1\r\nLast=2\r\n");
+    TfrmMain w(dir.path());
+    w.show();
+    auto settle = [] {
+        for (int i = 0; i < 5; ++i)
+            QCoreApplication::processEvents();
+    };
+    auto onScreen = [&w] {
+        return w.screen()->grabWindow(w.winId()).toImage();
+    };
+    for (const int width : {w.width(), w.width() + 140}) {
+        SCOPED_TRACE(width);
+        w.resize(width, 620);
+        settle();
+        for (int tick = 0; tick < 75; ++tick) { // across a minute, seconds one by one
+            clock.advanceSeconds(1);
+            w.Timer1Timer();
+            settle();
+        }
+        const QImage ticked = onScreen();
+        for (QWidget* child : w.findChildren<QWidget*>())
+            child->update();
+        settle();
+        EXPECT_TRUE(onScreen() == ticked);
+    }
 }
 
 } // namespace
