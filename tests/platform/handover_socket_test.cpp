@@ -66,7 +66,7 @@ TEST(HandoverSocket, OnlyARequestLineBringsTheCopyForward) {
     struct Case {
         const char* what;
         QByteArray sent;
-        bool thenClose; // the peer closes its side after sending
+        bool thenClose;               // the peer closes its side after sending
         std::optional<QString> token; // none: no request
     };
     const Case cases[] = {
@@ -160,8 +160,9 @@ TEST(HandoverSocket, OnlyAStaleSocketOfThisUserIsReplaced) {
         {
             HandoverServer server;
             EXPECT_EQ(server.listen(path), c.listens);
-            EXPECT_EQ(server.errorString().isEmpty(), c.listens) << server.errorString().toStdString();
-            struct stat now{};
+            EXPECT_EQ(server.errorString().isEmpty(), c.listens)
+                << server.errorString().toStdString();
+            struct stat now {};
             ASSERT_EQ(::lstat(QFile::encodeName(path).constData(), &now), 0);
             EXPECT_EQ(S_ISSOCK(now.st_mode), c.left != Case::PlainFile);
             if (c.listens) {
@@ -190,7 +191,7 @@ TEST(HandoverSocket, APathOfAnyLengthHasAnAddress) {
         {base + QString(room + 1 - base.size(), 'b'), true, true},
         {deep + "/socket", true, true},
         {base + "missing/" + QString(200, 'd'), false, false}, // no folder to go through
-        {base + QString(200, 'e'), false, true}, // the name alone does not fit
+        {base + QString(200, 'e'), false, true},               // the name alone does not fit
         {QString(), false, false},
     };
     for (const Case& c : cases) {
@@ -213,15 +214,16 @@ TEST(HandoverSocket, ALongRuntimeFolderStillHandsOver) {
     QTemporaryDir dir;
     const QString runtime = dir.filePath(QString(60, 'r') + '/' + QString(60, 's'));
     ASSERT_TRUE(QDir().mkpath(runtime));
-    ASSERT_TRUE(QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner |
-                                                   QFile::ExeOwner));
+    ASSERT_TRUE(
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     const bool wasSet = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR");
     const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
     const QString store = dir.filePath("store");
     const QString path = SingleInstance::serverName(store);
     ASSERT_TRUE(path.startsWith(runtime));
-    ASSERT_GT(QFile::encodeName(path).size(), static_cast<qsizetype>(sizeof(sockaddr_un::sun_path)));
+    ASSERT_GT(QFile::encodeName(path).size(),
+              static_cast<qsizetype>(sizeof(sockaddr_un::sun_path)));
     {
         SingleInstance running(store);
         ASSERT_EQ(running.claim(), Claim::Claimed);
