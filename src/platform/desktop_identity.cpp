@@ -8,11 +8,14 @@ namespace vz {
 QIcon programIcon() {
     // The build lays one PNG per size into the resources, each drawn for that size; QIcon picks
     // the nearest one instead of scaling the large drawing down.
+    // The names are matched by hand: a wildcard filter would load a regular expression engine
+    // for the one look at the resources.
     QIcon icon;
-    QDirIterator sizes(QStringLiteral(":/vorurer/icons"), {QStringLiteral("*.png")}, QDir::Files,
+    QDirIterator sizes(QStringLiteral(":/vorurer/icons"), QDir::Files,
                        QDirIterator::Subdirectories);
     while (sizes.hasNext())
-        icon.addFile(sizes.next());
+        if (const QString file = sizes.next(); file.endsWith(QLatin1String(".png")))
+            icon.addFile(file);
     return icon;
 }
 
