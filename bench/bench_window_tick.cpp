@@ -6,6 +6,7 @@
 #include "engine/clock.h"
 #include "engine/datetext.h"
 #include "engine/regional.h"
+#include "full_store.h"
 #include "platform/application.h"
 #include "platform/fonts.h"
 
@@ -17,17 +18,6 @@
 
 namespace {
 
-// 25 events spread over four decades around the pinned clock, all at 9:15 PM.
-std::string fullStore() {
-    std::string text;
-    for (int i = 0; i < 25; ++i) {
-        const int day = 32874 + 523 * i; // 1 January 1990 onwards
-        text += "[Entry" + std::to_string(i + 1) + "]\r\nDesc=Event " + std::to_string(i + 1) +
-                "\r\nDate=" + std::to_string(day) + "\r\nTime=09:15 PM\r\n";
-    }
-    return text + "[Lastone]\r\nTop=1\r\nLast=4\r\n";
-}
-
 // One tick, kept out of line so an instruction count can be limited to it:
 //     valgrind --tool=callgrind --toggle-collect='*oneTick*' build/bin/bench_window_tick
 [[gnu::noinline]] void oneTick(vz::FixedClock& clock, vz::TfrmMain& window) {
@@ -38,8 +28,7 @@ std::string fullStore() {
 
 void BM_windowTick(benchmark::State& state) {
     QTemporaryDir folder;
-    std::ofstream(folder.filePath(QStringLiteral("zadud2.ini")).toStdString(), std::ios::binary)
-        << fullStore();
+    vz::bench::writeFullStore(folder.path().toStdString());
     vz::FixedClock clock(vz::encodeDateTime(2026, 12, 8, 14, 30, 15, 250));
     vz::ScopedClock useClock(clock);
     vz::TfrmMain window(folder.path());

@@ -12,6 +12,7 @@
 #include "engine/clock.h"
 #include "engine/datetext.h"
 #include "engine/regional.h"
+#include "full_store.h"
 #include "platform/application.h"
 #include "platform/fonts.h"
 
@@ -26,16 +27,6 @@
 #include <string>
 
 namespace {
-
-std::string fullStore() {
-    std::string text;
-    for (int i = 0; i < 25; ++i) {
-        const int day = 32874 + 523 * i; // 1 January 1990 onwards
-        text += "[Entry" + std::to_string(i + 1) + "]\r\nDesc=Event " + std::to_string(i + 1) +
-                "\r\nDate=" + std::to_string(day) + "\r\nTime=09:15 PM\r\n";
-    }
-    return text + "[Lastone]\r\nTop=1\r\nLast=4\r\n";
-}
 
 void settle() {
     QElapsedTimer waited;
@@ -59,8 +50,7 @@ int main(int argc, char** argv) {
     vz::processSettings() = vz::usDefaults();
     vz::fix2000(vz::processSettings());
     QTemporaryDir folder;
-    std::ofstream(folder.filePath(QStringLiteral("zadud2.ini")).toStdString(), std::ios::binary)
-        << fullStore();
+    vz::bench::writeFullStore(folder.path().toStdString());
     vz::FixedClock clock(vz::encodeDateTime(2026, 12, 8, 14, 30, 15, 250));
     vz::ScopedClock useClock(clock);
     vz::TfrmMain window(folder.path());
