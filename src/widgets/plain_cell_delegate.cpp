@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QtMath>
 
+#include <algorithm>
+
 namespace vz {
 
 namespace {
@@ -59,27 +61,29 @@ std::optional<QRect> PlainCellDelegate::changedPart(const QModelIndex& index,
     if (!view || view->layoutDirection() != Qt::LeftToRight)
         return std::nullopt;
     const std::size_t start = changedFrom(before, after);
-    const QString afterText = QString::fromStdString(after);
-    if (start == 0 || hasRightToLeft(afterText) || afterText.contains(QLatin1Char('\n')) ||
+    if (start == 0 || after.find('\n') != std::string::npos ||
         view->itemDelegateForIndex(index) != this)
         return std::nullopt;
+    // Only text beyond ASCII can run right to left.
+    const bool ascii = std::all_of(after.begin(), after.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (!ascii && hasRightToLeft(QString::fromStdString(after)))
+        return std::nullopt;
     Lead& lead = m_leads[{index.row(), index.column()}];
-    const QString leadText = QString::fromUtf8(before.data(), static_cast<qsizetype>(start));
     const QFontMetricsF metrics(view->font());
-    if (lead.text != leadText) {
-        lead.text = leadText;
-        lead.width = metrics.horizontalAdvance(leadText);
+    if (lead.text.compare(0, std::string::npos, before, 0, start) != 0) {
+        lead.text.assign(before, 0, start);
+        lead.width = metrics.horizontalAdvance(QString::fromStdString(lead.text));
     }
     const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
     // Room for the changed word's first glyph reaching left of its place (its bearing, kerning
     // with the blank before it, rounding).
     const int slack = std::max(3, qCeil(metrics.height() / 4));
     const QRect cell = view->visualRect(index);
-    const int from = cell.x() + margin + qFloor(lead.width) - slack;
-    return from >= cell.right() + 1
-               ? QRect()
-               : QRect(std::max(from, cell.x()), cell.y(),
-                       cell.right() + 1 - std::max(from, cell.x()), cell.height());
+    const int from = std::max(cell.x(), cell.x() + margin + qFloor(lead.width) - slack);
+    if (from > cell.right())
+        return QRect();
+    return QRect(QPoint(from, cell.top()), cell.bottomRight());
 }
 
 void PlainCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,

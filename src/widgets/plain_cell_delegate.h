@@ -33,7 +33,7 @@ public:
 private:
     // Each cell's text before its last change point, and that text's width.
     struct Lead {
-        QString text;
+        std::string text;
         qreal width = 0;
     };
     mutable QHash<std::pair<int, int>, Lead> m_leads;
