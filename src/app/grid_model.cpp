@@ -42,6 +42,12 @@ QVariant EventGridModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant EventGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    // The heading row has a fixed height and its columns fixed widths, and the row headings are
+    // hidden, so a heading's own size is never used: without this the view measures every
+    // heading, on each change, in a bold face it never draws, and loads that face at the start
+    // only for that.
+    if (role == Qt::SizeHintRole)
+        return QSize(0, 0);
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
         return {};
     return QString::fromStdString(m_grid.cells.cell(section, 0));

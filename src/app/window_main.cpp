@@ -13,6 +13,7 @@
 #include "store/event_store.h"
 #include "store/store_check.h"
 
+#include <QDBusConnection>
 #include <QSessionManager>
 #include <QTimer>
 
@@ -59,6 +60,9 @@ extern "C" VZ_EXPORT int vorurerWindowMain(int argc, char** argv) {
         vz::reportStartFailure(QString::fromStdString(*problem));
         return 1;
     }
+    // The accessibility bridge starts with the first control and waits for the session bus;
+    // a second thread connects to it meanwhile, while the window loads its fonts.
+    std::jthread sessionBus([] { QDBusConnection::sessionBus(); });
     vz::ExitSignals endingSignals;
 
     vz::applyDesktopName();
