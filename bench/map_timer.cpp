@@ -1,14 +1,18 @@
 // Times a program's start by the X server's own word: the milliseconds from just before the
 // program is started until its top-level window with a given title is mapped, as a MapNotify
 // on the root window tells. Polling for the window instead adds up to a whole poll interval.
+// With --picture it also waits for the first drawing in that window, as the DAMAGE extension
+// reports it: a window can be mapped well before it shows anything.
 //
-//     map_timer [--kill] [--timeout SECONDS] TITLE -- COMMAND [ARGUMENT...]
+//     map_timer [--kill] [--picture] [--timeout SECONDS] TITLE -- COMMAND [ARGUMENT...]
 //
-// Prints "<milliseconds> <pid> <window>" on one line (the window in hexadecimal) and leaves the
+// Prints "<milliseconds> <pid> <window>" on one line (the window in hexadecimal), with --picture
+// followed by the milliseconds to the first picture, and leaves the
 // program running so its costs can be measured on, or with --kill ends it and waits for it. The
 // program's own output goes to the standard error, so the standard output carries only the
 // measure. Fails (status 1, a message on the standard error) when the program exits first or no
 // such window is mapped within the time-out (20 s).
+#include <xcb/damage.h>
 #include <xcb/xcb.h>
 
 #include <fcntl.h>
@@ -22,6 +26,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <memory>
 #include <optional>
 #include <set>
@@ -37,6 +42,7 @@ using Clock = std::chrono::steady_clock;
 
 struct Options {
     bool kill = false;
+    bool picture = false;
     double timeoutSeconds = 20;
     std::string title;
     std::vector<char*> command; // ends with a null pointer
@@ -44,7 +50,8 @@ struct Options {
 
 [[noreturn]] void usage() {
     std::fprintf(stderr,
-                 "usage: map_timer [--kill] [--timeout SECONDS] TITLE -- COMMAND [ARGUMENT...]\n");
+                 "usage: map_timer [--kill] [--picture] [--timeout SECONDS] TITLE -- COMMAND "
+                 "[ARGUMENT...]\n");
     std::exit(2);
 }
 
@@ -54,6 +61,8 @@ Options parse(int argc, char** argv) {
     for (; i < argc && std::strncmp(argv[i], "--", 2) == 0 && argv[i][2] != '\0'; ++i) {
         if (std::strcmp(argv[i], "--kill") == 0) {
             options.kill = true;
+        } else if (std::strcmp(argv[i], "--picture") == 0) {
+            options.picture = true;
         } else if (std::strcmp(argv[i], "--timeout") == 0 && i + 1 < argc) {
             char* end = nullptr;
             options.timeoutSeconds = std::strtod(argv[++i], &end);
@@ -156,6 +165,15 @@ int main(int argc, char** argv) {
     const int fd = xcb_get_file_descriptor(c);
     fcntl(fd, F_SETFD, fcntl(fd, F_GETFD) | FD_CLOEXEC);
     Watcher watcher(c);
+    const xcb_query_extension_reply_t* damage = nullptr;
+    if (options.picture) {
+        damage = xcb_get_extension_data(c, &xcb_damage_id);
+        if (!damage || !damage->present) {
+            std::fprintf(stderr, "map_timer: the display has no DAMAGE extension for --picture\n");
+            return 1;
+        }
+        std::free(xcb_damage_query_version_reply(c, xcb_damage_query_version(c, 1, 1), nullptr));
+    }
     // Every window created, mapped or reparented at the top level is reported to us; the
     // round trip makes sure the server has taken the selection before the program starts.
     const uint32_t rootEvents = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
@@ -183,7 +201,13 @@ int main(int argc, char** argv) {
     std::set<xcb_window_t> mappedOthers;
     xcb_window_t found = XCB_WINDOW_NONE;
     Clock::time_point seen;
-    while (found == XCB_WINDOW_NONE) {
+    // The first drawing in each window made since the start, and in the one found.
+    std::map<xcb_window_t, Clock::time_point> firstDrawn;
+    std::optional<Clock::time_point> pictured;
+    const auto waiting = [&] {
+        return found == XCB_WINDOW_NONE || (options.picture && !pictured);
+    };
+    while (waiting()) {
         xcb_generic_event_t* event = xcb_poll_for_event(c);
         if (!event) {
             if (xcb_connection_has_error(c)) {
@@ -195,15 +219,16 @@ int main(int argc, char** argv) {
             if (waitpid(pid, &status, WNOHANG) == pid) {
                 std::fprintf(stderr,
                              "map_timer: %s ended (status %d) before a window titled \"%s\" "
-                             "was mapped\n",
+                             "was %s\n",
                              options.command[0],
                              WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status),
-                             options.title.c_str());
+                             options.title.c_str(), found ? "drawn in" : "mapped");
                 return 1;
             }
             if (Clock::now() >= deadline) {
-                std::fprintf(stderr, "map_timer: no window titled \"%s\" was mapped within %g s\n",
-                             options.title.c_str(), options.timeoutSeconds);
+                std::fprintf(stderr, "map_timer: no window titled \"%s\" was %s within %g s\n",
+                             options.title.c_str(), found ? "drawn in" : "mapped",
+                             options.timeoutSeconds);
                 endChild(pid);
                 return 1;
             }
@@ -218,11 +243,17 @@ int main(int argc, char** argv) {
             // A title set only after the map is noticed through the property's change.
             const auto* created = reinterpret_cast<xcb_create_notify_event_t*>(event);
             xcb_change_window_attributes(c, created->window, XCB_CW_EVENT_MASK, &windowEvents);
+            // Watched for drawing from its creation on, so the first drawing cannot be missed.
+            if (options.picture)
+                xcb_damage_create(c, xcb_generate_id(c), created->window,
+                                  XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
+            // Sent at once: the program goes on making its window meanwhile.
+            xcb_flush(c);
             break;
         }
         case XCB_MAP_NOTIFY: {
             const auto* mapped = reinterpret_cast<xcb_map_notify_event_t*>(event);
-            if (mapped->event != watcher.root() || mapped->override_redirect)
+            if (found || mapped->event != watcher.root() || mapped->override_redirect)
                 break;
             found = watcher.titled(mapped->window, options.title);
             if (found)
@@ -236,7 +267,7 @@ int main(int argc, char** argv) {
             break;
         case XCB_PROPERTY_NOTIFY: {
             const auto* changed = reinterpret_cast<xcb_property_notify_event_t*>(event);
-            if (watcher.isTitle(changed->atom) && mappedOthers.count(changed->window) &&
+            if (!found && watcher.isTitle(changed->atom) && mappedOthers.count(changed->window) &&
                 watcher.title(changed->window) == options.title) {
                 found = changed->window;
                 seen = now;
@@ -244,13 +275,24 @@ int main(int argc, char** argv) {
             break;
         }
         default:
+            if (damage && (event->response_type & 0x7f) == damage->first_event + XCB_DAMAGE_NOTIFY)
+                firstDrawn.try_emplace(
+                    reinterpret_cast<xcb_damage_notify_event_t*>(event)->drawable, now);
             break;
         }
         std::free(event);
+        // Nothing drawn shows before the map.
+        if (const auto drawn = firstDrawn.find(found); found && drawn != firstDrawn.end())
+            pictured = std::max(drawn->second, seen);
     }
 
-    const double milliseconds = std::chrono::duration<double, std::milli>(seen - start).count();
-    std::printf("%.1f %d 0x%x\n", milliseconds, static_cast<int>(pid), found);
+    const auto since = [start](Clock::time_point then) {
+        return std::chrono::duration<double, std::milli>(then - start).count();
+    };
+    std::printf("%.1f %d 0x%x", since(seen), static_cast<int>(pid), found);
+    if (pictured)
+        std::printf(" %.1f", since(*pictured));
+    std::printf("\n");
     std::fflush(stdout);
     xcb_disconnect(c);
     if (options.kill)

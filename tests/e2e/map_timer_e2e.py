@@ -68,6 +68,12 @@ class MapTimerTest(unittest.TestCase):
                         self.desktop.xdotool("getwindowname", str(int(window, 16))), TITLE)
                     self.end(pid)
 
+    def test_the_first_picture_is_timed_after_the_map(self):
+        done, took = self.run_timer("--kill", "--picture", TITLE, "--", MINIMAL)
+        self.assertEqual(done.returncode, 0, done.stderr)
+        mapped, _, _, pictured = done.stdout.split()
+        self.assertTrue(0 < float(mapped) <= float(pictured) <= took * 1000)
+
     def test_a_window_that_takes_the_title_after_its_map_counts_from_then(self):
         # The yardstick window is mapped as itself and renamed a moment later.
         def rename():
