@@ -15,7 +15,6 @@
 
 #include <QDBusConnection>
 #include <QSessionManager>
-#include <QTimer>
 
 #include <cstdio>
 #include <fontconfig/fontconfig.h>
@@ -78,6 +77,6 @@ extern "C" VZ_EXPORT int vorurerWindowMain(int argc, char** argv) {
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &frmMain,
                      [&frmMain](QSessionManager&) { frmMain.saveForSession(); });
     frmMain.show();
-    QTimer::singleShot(0, &frmMain, [] { vz::applyProgramIcon(); });
+    vz::applyProgramIconAfterFirstPicture(&frmMain);
     return QApplication::exec();
 }
