@@ -15,6 +15,7 @@
 
 #include <QDBusConnection>
 #include <QSessionManager>
+#include <QTimer>
 
 #include <cstdio>
 #include <fontconfig/fontconfig.h>
@@ -77,6 +78,6 @@ extern "C" VZ_EXPORT int vorurerWindowMain(int argc, char** argv) {
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &frmMain,
                      [&frmMain](QSessionManager&) { frmMain.saveForSession(); });
     frmMain.show();
-    vz::applyProgramIconAfterFirstPicture(&frmMain);
+    QTimer::singleShot(0, &frmMain, [] { vz::applyProgramIcon(); });
     return QApplication::exec();
 }

@@ -7,9 +7,6 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
-#include <QTimer>
-#include <QWidget>
-#include <QWindow>
 
 #include <map>
 #include <memory>
@@ -80,22 +77,6 @@ private:
     std::map<int, QString> m_files; // by the side of the square drawing
 };
 
-// Gives the icon once the window it watches has drawn its first picture: an expose is handled by
-// drawing, so the icon follows as the next thing the event loop does.
-class IconAfterExpose final : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Expose) {
-            QTimer::singleShot(0, qApp, &applyProgramIcon);
-            deleteLater();
-        }
-        return false;
-    }
-};
-
 } // namespace
 
 QIcon programIcon() {
@@ -122,14 +103,6 @@ void applyDesktopName() {
 
 void applyProgramIcon() {
     QApplication::setWindowIcon(programIcon());
-}
-
-void applyProgramIconAfterFirstPicture(QWidget* window) {
-    QWindow* handle = window->windowHandle();
-    if (!handle || !window->isVisible() || window->isMinimized())
-        QTimer::singleShot(0, qApp, &applyProgramIcon);
-    else
-        handle->installEventFilter(new IconAfterExpose(handle));
 }
 
 void applyDesktopIdentity() {

@@ -3,12 +3,10 @@
 // carries, built into the program so it shows even when run from its build or unpacked folder.
 //
 //     vz::applyDesktopName();     // once, after the QApplication exists, before a window shows
-//     vz::applyProgramIconAfterFirstPicture(&window);  // once the first window is shown
+//     vz::applyProgramIcon();     // once the first window is on screen
 #pragma once
 
 #include <QIcon>
-
-class QWidget;
 
 namespace vz {
 
@@ -25,9 +23,6 @@ void applyDesktopName();
 // The icon of every window. Decoding its sizes is most of a start's picture work, so the
 // program gives it once its window is on screen; the desktop takes it as a change.
 void applyProgramIcon();
-// The icon of every window, given once the shown window has drawn its first picture, which would
-// otherwise wait for the decoding; at once where it starts minimized, and so draws nothing yet.
-void applyProgramIconAfterFirstPicture(QWidget* window);
 // Both at once.
 void applyDesktopIdentity();
 
