@@ -41,8 +41,11 @@ if(VZ_WITH_QT)
                 DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
     endforeach()
 
-    # The same PNGs go into the program, for its windows' icon.
-    qt_add_resources(vzui vz_icons PREFIX /vorurer/icons BASE ${VZ_GENERATED}/icons
+    # The same PNGs go into the windows, for their icon: linked into the window's module and the
+    # widget tests, not into the program that only starts the window (src/app/CMakeLists.txt),
+    # whose command line shows none and would map a second copy into the window's memory.
+    add_library(vz_icons OBJECT)
+    qt_add_resources(vz_icons vz_icons PREFIX /vorurer/icons BASE ${VZ_GENERATED}/icons
                      FILES ${VZ_ICON_FILES})
 
     # Compressed without a name or time stamp inside, so the same sources give the same package.
