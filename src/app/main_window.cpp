@@ -16,6 +16,7 @@
 #include "events/edit_dialog.h"
 #include "events/winplace.h"
 #include "platform/clipboard.h"
+#include "platform/fonts.h"
 #include "platform/messages.h"
 #include "store/event_store.h"
 #include "store/sortgrid.h"
@@ -50,7 +51,7 @@ QString qs(const std::string& text) {
 TfrmMain::TfrmMain(const QString& storeFolder, QWidget* parent)
     : QMainWindow(parent), m_storeFolder(storeFolder), m_grid() {
     setObjectName(QStringLiteral("frmMain"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    setFont(QFont(installedFamily(QStringLiteral("MS Sans Serif")), 8));
     buildControls();
     setupReminders();
     FormCreate();

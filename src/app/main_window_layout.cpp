@@ -116,10 +116,11 @@ void TfrmMain::buildControls() {
         {&lblSecs2, "lblSecs2", 118, 173, false, false},
         {&lblSecs3, "lblSecs3", 198, 173, false, false},
     };
+    const QString labelFamily = installedFamily(QStringLiteral("Times New Roman"));
     for (const LabelDesign& design : labels) {
         auto* label = new TRaisedLabel(upper);
         label->setObjectName(QString::fromLatin1(design.name));
-        QFont font(QStringLiteral("Times New Roman"));
+        QFont font(labelFamily);
         font.setBold(true);
         font.setPixelSize(scaled(design.big ? 29 : 21, d));
         label->setFont(font);
@@ -263,7 +264,7 @@ void TfrmMain::buildControls() {
     StatusBar1->setText(QStringLiteral("It is now Wednesday 04-17-1997 at 12:00:00"));
     statusBar()->setFixedHeight(scaled(StatusBarHeight, d));
     statusBar()->addWidget(new LineHolder(StatusBar1, this), 1);
-    statusBar()->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    statusBar()->setFont(QFont(installedFamily(QStringLiteral("MS Sans Serif")), 8));
 
     WinPlace1 = new TWinPlace(this);
     WinPlace1->setObjectName(QStringLiteral("WinPlace1"));

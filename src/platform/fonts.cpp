@@ -1,6 +1,7 @@
 #include "platform/fonts.h"
 
 #include <QFont>
+#include <QFontDatabase>
 #include <QWidget>
 
 namespace vz {
@@ -17,6 +18,22 @@ void installFontSubstitutions() {
         {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
     QFont::insertSubstitutions(QStringLiteral("Arial"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+}
+
+QString installedFamily(const QString& family) {
+    const QStringList installed = QFontDatabase::families();
+    const auto spelled = [&installed](const QString& name) -> QString {
+        for (const QString& family : installed)
+            if (family.compare(name, Qt::CaseInsensitive) == 0)
+                return family;
+        return {};
+    };
+    if (const QString found = spelled(family); !found.isEmpty())
+        return found;
+    for (const QString& standIn : QFont::substitutes(family))
+        if (const QString found = spelled(standIn); !found.isEmpty())
+            return found;
+    return family;
 }
 
 int windowDpi(const QWidget* widget) {

@@ -5,6 +5,7 @@
 //     int w = vz::scaled(180, dpi); // 180 at 96 dpi
 #pragma once
 
+class QString;
 class QWidget;
 
 namespace vz {
@@ -12,6 +13,12 @@ namespace vz {
 constexpr int DesignDpi = 96;
 
 void installFontSubstitutions();
+
+// The family a designed face is drawn in: the face itself where it is installed, else the first
+// of its installed substitutes, as Qt would pick; else the face, left for Qt to find a stand-in.
+// Asking for the installed family spares Qt the font configuration's search for the designed
+// name, most of the cost of a font's first use.
+QString installedFamily(const QString& family);
 
 // The dots per inch a window lays itself out for.
 int windowDpi(const QWidget* widget);
