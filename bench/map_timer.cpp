@@ -7,11 +7,11 @@
 //     map_timer [--kill] [--picture] [--timeout SECONDS] TITLE -- COMMAND [ARGUMENT...]
 //
 // Prints "<milliseconds> <pid> <window>" on one line (the window in hexadecimal), with --picture
-// followed by the milliseconds to the first picture, and leaves the
-// program running so its costs can be measured on, or with --kill ends it and waits for it. The
-// program's own output goes to the standard error, so the standard output carries only the
-// measure. Fails (status 1, a message on the standard error) when the program exits first or no
-// such window is mapped within the time-out (20 s).
+// followed by the milliseconds to the first picture, and leaves the program running so its costs
+// can be measured on, or with --kill ends it and waits for it. The program's own output goes to
+// the standard error, so the standard output carries only the measure. Fails (status 1, a message
+// on the standard error) when the program exits first or no such window is mapped, or drawn in,
+// within the time-out (20 s).
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
 
