@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QtMath>
 
@@ -52,7 +53,28 @@ bool hasRightToLeft(QStringView text) {
     return false;
 }
 
+// Where the last word of a text that ends in blanks starts; 0 when it has a single word.
+qsizetype lastWordStart(const QString& text) {
+    qsizetype at = text.size();
+    while (at > 0 && text[at - 1] == QLatin1Char(' '))
+        --at;
+    while (at > 0 && text[at - 1] != QLatin1Char(' '))
+        --at;
+    return at;
+}
+
 } // namespace
+
+PlainCellDelegate::PlainCellDelegate(QAbstractItemView* view) : QStyledItemDelegate(view) {
+    view->viewport()->installEventFilter(this);
+}
+
+bool PlainCellDelegate::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint &&
+        watched == static_cast<QAbstractItemView*>(parent())->viewport())
+        m_painting = static_cast<QPaintEvent*>(event)->region();
+    return QStyledItemDelegate::eventFilter(watched, event);
+}
 
 std::optional<QRect> PlainCellDelegate::changedPart(const QModelIndex& index,
                                                     const std::string& before,
@@ -69,11 +91,19 @@ std::optional<QRect> PlainCellDelegate::changedPart(const QModelIndex& index,
                                    [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     if (!ascii && hasRightToLeft(QString::fromStdString(after)))
         return std::nullopt;
+    // Widths measured in another font say nothing of this one's.
+    if (view->font() != m_leadFont) {
+        m_leads.clear();
+        m_leadFont = view->font();
+    }
     Lead& lead = m_leads[{index.row(), index.column()}];
     const QFontMetricsF metrics(view->font());
     if (lead.text.compare(0, std::string::npos, before, 0, start) != 0) {
         lead.text.assign(before, 0, start);
-        lead.width = metrics.horizontalAdvance(QString::fromStdString(lead.text));
+        const QString leadText = QString::fromStdString(lead.text);
+        lead.width = metrics.horizontalAdvance(leadText);
+        lead.kept = leadText.left(lastWordStart(leadText));
+        lead.keptWidth = -1;
     }
     const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
     // Room for the changed word's first glyph reaching left of its place (its bearing, kerning
@@ -116,9 +146,48 @@ void PlainCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         const QFontMetricsF metrics(cell.font);
         const int lineHeight = qCeil(metrics.ascent() + metrics.descent());
         const int top = cell.rect.y() + cell.rect.height() / 2 - lineHeight / 2;
-        painter->drawText(QPointF(cell.rect.x() + margin, top + metrics.ascent()), text);
+        const QPointF origin(cell.rect.x() + margin, top + metrics.ascent());
+        if (!drawChangedPart(painter, index, cell.rect, origin, text))
+            painter->drawText(origin, text);
     }
     painter->restore();
+}
+
+bool PlainCellDelegate::drawChangedPart(QPainter* painter, const QModelIndex& index,
+                                        const QRect& cell, const QPointF& origin,
+                                        const QString& text) const {
+    const auto found = m_leads.find({index.row(), index.column()});
+    if (found == m_leads.end())
+        return false;
+    Lead& lead = *found;
+    const qsizetype keptLength = lead.kept.size();
+    if (keptLength == 0 || keptLength >= text.size() || !text.startsWith(lead.kept))
+        return false;
+    const QFont& font = painter->font();
+    const QChar next = text[keptLength];
+    if (lead.keptWidth < 0 || lead.keptFont != font || lead.keptNext != next) {
+        const QFontMetricsF metrics(font);
+        lead.keptFont = font;
+        lead.keptWidth = metrics.horizontalAdvance(lead.kept);
+        lead.keptInkRight = metrics.tightBoundingRect(lead.kept).right();
+        lead.keptNext = next;
+        // The next word is shaped apart from the kept text only where nothing joins them: a
+        // letter or digit after a blank, the pair no narrower or wider than its two parts.
+        const QChar pair[] = {lead.kept.back(), next};
+        lead.joinsNext = !next.isLetterOrNumber() ||
+                         metrics.horizontalAdvance(QString(pair, 2)) !=
+                             metrics.horizontalAdvance(pair[0]) + metrics.horizontalAdvance(next);
+    }
+    // The kept glyphs' ink, with a pixel either side for the rasterizer's rounding, must lie
+    // wholly left of what is being painted.
+    const auto* view = static_cast<const QAbstractItemView*>(parent());
+    if (lead.joinsNext || painter->device() != view->viewport())
+        return false;
+    const QRect painted = (m_painting & cell).boundingRect();
+    if (painted.isEmpty() || origin.x() + lead.keptInkRight + 2 > painted.left())
+        return false;
+    painter->drawText(QPointF(origin.x() + lead.keptWidth, origin.y()), text.mid(keptLength));
+    return true;
 }
 
 } // namespace vz

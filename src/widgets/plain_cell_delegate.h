@@ -2,22 +2,27 @@
 // as one line at the place the style's own item painting puts it, without the style's general
 // text layout (which lays every cell out twice to find where lines break and what to elide).
 // Cells it cannot draw the same way (an icon, a check box, the focus frame, several lines,
-// word wrap or elision, right-to-left text) go to the style as usual.
+// word wrap or elision, right-to-left text) go to the style as usual. Where a paint repaints only
+// the end of a cell, as a countdown's seconds do, only the words it reaches are laid out again.
 #pragma once
 
 #include <QHash>
+#include <QRegion>
 #include <QStyledItemDelegate>
 
 #include <optional>
 #include <string>
 #include <utility>
 
+class QAbstractItemView;
+
 namespace vz {
 
 class PlainCellDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    // Draws cells of `view`, and learns from its viewport what each paint repaints.
+    explicit PlainCellDelegate(QAbstractItemView* view);
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
@@ -30,13 +35,31 @@ public:
     std::optional<QRect> changedPart(const QModelIndex& index, const std::string& before,
                                      const std::string& after) const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
-    // Each cell's text before its last change point, and that text's width.
+    // Each cell's text before its last change point, and that text's width. A repaint of the
+    // change reaches back into the lead's last word at most, so the text before that word (the
+    // kept part) need not be drawn again; it is measured when a paint first leaves it out.
     struct Lead {
         std::string text;
         qreal width = 0;
+        QString kept;
+        QFont keptFont;
+        qreal keptWidth = -1; // not measured yet
+        qreal keptInkRight = 0;
+        QChar keptNext;
+        bool joinsNext = true;
     };
+    // Draws the part of the line the painter's region reaches, from `origin`; false when all of
+    // it must be drawn.
+    bool drawChangedPart(QPainter* painter, const QModelIndex& index, const QRect& cell,
+                         const QPointF& origin, const QString& text) const;
+
     mutable QHash<std::pair<int, int>, Lead> m_leads;
+    mutable QFont m_leadFont; // the font the leads were measured in
+    QRegion m_painting;       // what the viewport's paint under way repaints
 };
 
 } // namespace vz

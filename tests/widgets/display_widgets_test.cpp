@@ -1,10 +1,15 @@
+#include "widgets/plain_cell_delegate.h"
 #include "widgets/raised_label.h"
 #include "widgets/splitter.h"
 #include "widgets/stone_texture.h"
 #include "widgets/tile.h"
 
+#include <QAbstractTableModel>
+#include <QHeaderView>
 #include <QImage>
+#include <QScreen>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -132,6 +137,86 @@ TEST(TVzSplitter, AClickOnAPaneSurfaceIsReported) {
     // A press in the bar zone is a drag, not a click.
     QTest::mouseClick(split.section1(), Qt::LeftButton, {}, QPoint(50, 196));
     EXPECT_EQ(clicked.count(), 1);
+}
+
+// One column of texts that change without telling the view, so that only the parts the
+// delegate names are repainted, as the main window's ticks do.
+class Lines : public QAbstractTableModel {
+public:
+    QStringList texts;
+    int rowCount(const QModelIndex& = {}) const override { return int(texts.size()); }
+    int columnCount(const QModelIndex& = {}) const override { return 1; }
+    QVariant data(const QModelIndex& at, int role) const override {
+        return role == Qt::DisplayRole ? QVariant(texts[at.row()]) : QVariant();
+    }
+};
+
+// A cell repaints only what a change or an exposure touches; whatever it leaves out of the
+// drawing, the screen must show what a whole repaint draws.
+TEST(PlainCellDelegate, WhatPartialRepaintsLeaveIsAWholeRepaint) {
+    struct Step {
+        const char* text;
+        enum { Changed, Replaced, Exposed } how;
+        int exposedFrom = 0; // pixels into the cell
+    };
+    const struct {
+        const char* name;
+        std::vector<Step> steps;
+    } cases[] = {
+        {"seconds and minutes of a countdown",
+         {{"2 yrs 3 mos 4 dys 5 hrs 6 mins 58 secs", Step::Changed},
+          {"2 yrs 3 mos 4 dys 5 hrs 6 mins 59 secs", Step::Changed},
+          {"2 yrs 3 mos 4 dys 5 hrs 7 mins 0 secs", Step::Changed},
+          {"2 yrs 3 mos 4 dys 5 hrs 7 mins 1 secs", Step::Changed}}},
+        {"a new text, then part of the cell uncovered",
+         {{"2 yrs 3 mos 4 dys 5 hrs 6 mins 58 secs", Step::Changed},
+          {"2 yrs 3 mos 4 dys 5 hrs 6 mins 59 secs", Step::Changed},
+          {"11 mos 9 dys 9 hrs 9 mins 9 secs", Step::Replaced},
+          {"11 mos 9 dys 9 hrs 9 mins 9 secs", Step::Exposed, 200}}},
+        {"part of the cell uncovered across its kept words",
+         {{"2 yrs 3 mos 4 dys 5 hrs 6 mins 58 secs", Step::Changed},
+          {"2 yrs 3 mos 4 dys 5 hrs 6 mins 59 secs", Step::Changed},
+          {"2 yrs 3 mos 4 dys 5 hrs 6 mins 59 secs", Step::Exposed, 100}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Lines lines;
+        lines.texts = {QStringLiteral("-"), QStringLiteral("-")};
+        QTableView view;
+        view.setModel(&lines);
+        auto* delegate = new PlainCellDelegate(&view);
+        view.setItemDelegate(delegate);
+        view.setWordWrap(false);
+        view.setTextElideMode(Qt::ElideNone);
+        view.horizontalHeader()->resizeSection(0, 300);
+        view.resize(340, 120);
+        view.show();
+        auto settle = [] {
+            for (int i = 0; i < 5; ++i)
+                QCoreApplication::processEvents();
+        };
+        auto onScreen = [&view] {
+            return view.screen()->grabWindow(view.winId()).toImage();
+        };
+        settle();
+        const QModelIndex cell = lines.index(1, 0);
+        const QRect whole = view.visualRect(cell);
+        for (const Step& step : c.steps) {
+            const std::string before = lines.texts[1].toStdString();
+            lines.texts[1] = QString::fromUtf8(step.text);
+            std::optional<QRect> part;
+            if (step.how == Step::Changed)
+                part = delegate->changedPart(cell, before, step.text);
+            else if (step.how == Step::Exposed)
+                part = whole.adjusted(step.exposedFrom, 0, 0, 0);
+            view.viewport()->update(part.value_or(whole));
+            settle();
+        }
+        const QImage left = onScreen();
+        view.viewport()->update();
+        settle();
+        EXPECT_TRUE(onScreen() == left);
+    }
 }
 
 } // namespace
