@@ -9,6 +9,7 @@
 #include <QtMath>
 
 #include <algorithm>
+#include <cmath>
 
 namespace vz {
 
@@ -147,14 +148,14 @@ void PlainCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         const int lineHeight = qCeil(metrics.ascent() + metrics.descent());
         const int top = cell.rect.y() + cell.rect.height() / 2 - lineHeight / 2;
         const QPointF origin(cell.rect.x() + margin, top + metrics.ascent());
-        if (!drawChangedPart(painter, index, cell.rect, origin, text))
+        if (!drawChangedPart(painter, index, cell.rect, origin, top, text))
             painter->drawText(origin, text);
     }
     painter->restore();
 }
 
 bool PlainCellDelegate::drawChangedPart(QPainter* painter, const QModelIndex& index,
-                                        const QRect& cell, const QPointF& origin,
+                                        const QRect& cell, const QPointF& origin, int top,
                                         const QString& text) const {
     const auto found = m_leads.find({index.row(), index.column()});
     if (found == m_leads.end())
@@ -186,7 +187,32 @@ bool PlainCellDelegate::drawChangedPart(QPainter* painter, const QModelIndex& in
     const QRect painted = (m_painting & cell).boundingRect();
     if (painted.isEmpty() || origin.x() + lead.keptInkRight + 2 > painted.left())
         return false;
-    painter->drawText(QPointF(origin.x() + lead.keptWidth, origin.y()), text.mid(keptLength));
+    const QString tail = text.mid(keptLength);
+    // The ends of countdowns repeat from row to row and minute to minute, so each is laid out
+    // once and kept. A kept layout lands on the very pixels of the line's own only where the
+    // scale to the device is whole, and its top is the line's only in the cell's own font,
+    // which holds every ASCII letter.
+    const QTransform toDevice = painter->deviceTransform();
+    const bool wholeScale = toDevice.type() <= QTransform::TxScale &&
+                            toDevice.m11() == toDevice.m22() &&
+                            toDevice.m11() == std::round(toDevice.m11());
+    const bool ascii =
+        std::all_of(tail.begin(), tail.end(), [](QChar c) { return c.unicode() < 0x80; });
+    if (!wholeScale || !ascii) {
+        painter->drawText(QPointF(origin.x() + lead.keptWidth, origin.y()), tail);
+        return true;
+    }
+    if (font != m_tailFont || m_tails.size() > 128) {
+        m_tails.clear();
+        m_tailFont = font;
+    }
+    auto shaped = m_tails.find(tail);
+    if (shaped == m_tails.end()) {
+        shaped = m_tails.insert(tail, QStaticText(tail));
+        shaped->setTextFormat(Qt::PlainText);
+        shaped->prepare(painter->transform(), font);
+    }
+    painter->drawStaticText(QPointF(origin.x() + lead.keptWidth, top), *shaped);
     return true;
 }
 

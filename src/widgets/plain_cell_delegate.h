@@ -8,6 +8,7 @@
 
 #include <QHash>
 #include <QRegion>
+#include <QStaticText>
 #include <QStyledItemDelegate>
 
 #include <optional>
@@ -55,11 +56,13 @@ private:
     // Draws the part of the line the painter's region reaches, from `origin`; false when all of
     // it must be drawn.
     bool drawChangedPart(QPainter* painter, const QModelIndex& index, const QRect& cell,
-                         const QPointF& origin, const QString& text) const;
+                         const QPointF& origin, int top, const QString& text) const;
 
     mutable QHash<std::pair<int, int>, Lead> m_leads;
-    mutable QFont m_leadFont; // the font the leads were measured in
-    QRegion m_painting;       // what the viewport's paint under way repaints
+    mutable QFont m_leadFont;                    // the font the leads were measured in
+    mutable QHash<QString, QStaticText> m_tails; // ends of lines laid out, for m_tailFont
+    mutable QFont m_tailFont;
+    QRegion m_painting; // what the viewport's paint under way repaints
 };
 
 } // namespace vz
