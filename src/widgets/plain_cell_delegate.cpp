@@ -130,7 +130,20 @@ void PlainCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     cell.text = text;
     cell.features |= QStyleOptionViewItem::HasDisplay;
     painter->save();
-    painter->setClipRect(cell.rect);
+    painter->setFont(cell.font);
+    // The style's place for a line: inside the focus frame's margin, and centred as whole
+    // pixels are (half the cell's height less half the line's, each rounded down).
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+    const QFontMetricsF metrics(cell.font);
+    const int lineHeight = qCeil(metrics.ascent() + metrics.descent());
+    const int top = cell.rect.y() + cell.rect.height() / 2 - lineHeight / 2;
+    const QPointF origin(cell.rect.x() + margin, top + metrics.ascent());
+    const std::optional<ChangedEnd> end =
+        text.isEmpty() ? std::nullopt : changedEnd(painter, index, cell.rect, origin, text);
+    // A clip to the cell makes the painter build a mask the window's height for every cell it
+    // draws; it is left out where nothing the paint reaches can leave the cell.
+    if (!end || !end->inside)
+        painter->setClipRect(cell.rect);
     style->drawPrimitive(QStyle::PE_PanelItemViewItem, &cell, painter, widget);
     if (!text.isEmpty()) {
         QPalette::ColorGroup group =
@@ -140,30 +153,26 @@ void PlainCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         painter->setPen(cell.palette.color(group, cell.state & QStyle::State_Selected
                                                       ? QPalette::HighlightedText
                                                       : QPalette::Text));
-        painter->setFont(cell.font);
-        // The style's place for a line: inside the focus frame's margin, and centred as whole
-        // pixels are (half the cell's height less half the line's, each rounded down).
-        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
-        const QFontMetricsF metrics(cell.font);
-        const int lineHeight = qCeil(metrics.ascent() + metrics.descent());
-        const int top = cell.rect.y() + cell.rect.height() / 2 - lineHeight / 2;
-        const QPointF origin(cell.rect.x() + margin, top + metrics.ascent());
-        if (!drawChangedPart(painter, index, cell.rect, origin, top, text))
+        if (!end)
             painter->drawText(origin, text);
+        else if (end->laidOut)
+            painter->drawStaticText(QPointF(end->at.x(), top), end->laidOut->text);
+        else
+            painter->drawText(end->at, end->text);
     }
     painter->restore();
 }
 
-bool PlainCellDelegate::drawChangedPart(QPainter* painter, const QModelIndex& index,
-                                        const QRect& cell, const QPointF& origin, int top,
-                                        const QString& text) const {
+std::optional<PlainCellDelegate::ChangedEnd>
+PlainCellDelegate::changedEnd(const QPainter* painter, const QModelIndex& index, const QRect& cell,
+                              const QPointF& origin, const QString& text) const {
     const auto found = m_leads.find({index.row(), index.column()});
     if (found == m_leads.end())
-        return false;
+        return std::nullopt;
     Lead& lead = *found;
     const qsizetype keptLength = lead.kept.size();
     if (keptLength == 0 || keptLength >= text.size() || !text.startsWith(lead.kept))
-        return false;
+        return std::nullopt;
     const QFont& font = painter->font();
     const QChar next = text[keptLength];
     if (lead.keptWidth < 0 || lead.keptFont != font || lead.keptNext != next) {
@@ -183,11 +192,11 @@ bool PlainCellDelegate::drawChangedPart(QPainter* painter, const QModelIndex& in
     // wholly left of what is being painted.
     const auto* view = static_cast<const QAbstractItemView*>(parent());
     if (lead.joinsNext || painter->device() != view->viewport())
-        return false;
+        return std::nullopt;
     const QRect painted = (m_painting & cell).boundingRect();
     if (painted.isEmpty() || origin.x() + lead.keptInkRight + 2 > painted.left())
-        return false;
-    const QString tail = text.mid(keptLength);
+        return std::nullopt;
+    ChangedEnd end{QPointF(origin.x() + lead.keptWidth, origin.y()), text.mid(keptLength)};
     // The ends of countdowns repeat from row to row and minute to minute, so each is laid out
     // once and kept. A kept layout lands on the very pixels of the line's own only where the
     // scale to the device is whole, and its top is the line's only in the cell's own font,
@@ -197,23 +206,27 @@ bool PlainCellDelegate::drawChangedPart(QPainter* painter, const QModelIndex& in
                             toDevice.m11() == toDevice.m22() &&
                             toDevice.m11() == std::round(toDevice.m11());
     const bool ascii =
-        std::all_of(tail.begin(), tail.end(), [](QChar c) { return c.unicode() < 0x80; });
-    if (!wholeScale || !ascii) {
-        painter->drawText(QPointF(origin.x() + lead.keptWidth, origin.y()), tail);
-        return true;
-    }
+        std::all_of(end.text.begin(), end.text.end(), [](QChar c) { return c.unicode() < 0x80; });
+    if (!wholeScale || !ascii)
+        return end;
     if (font != m_tailFont || m_tails.size() > 128) {
         m_tails.clear();
         m_tailFont = font;
     }
-    auto shaped = m_tails.find(tail);
-    if (shaped == m_tails.end()) {
-        shaped = m_tails.insert(tail, QStaticText(tail));
-        shaped->setTextFormat(Qt::PlainText);
-        shaped->prepare(painter->transform(), font);
+    auto laidOut = m_tails.find(end.text);
+    if (laidOut == m_tails.end()) {
+        laidOut = m_tails.insert(end.text, {QStaticText(end.text), {}});
+        laidOut->text.setTextFormat(Qt::PlainText);
+        laidOut->text.prepare(painter->transform(), font);
+        laidOut->ink = QFontMetricsF(font).tightBoundingRect(end.text);
     }
-    painter->drawStaticText(QPointF(origin.x() + lead.keptWidth, top), *shaped);
-    return true;
+    end.laidOut = &*laidOut;
+    // Ink past the cell's edge (a text the column cuts off) is left undrawn by the paint's own
+    // region where that region does not reach past the edge; two pixels either side for the
+    // rasterizer's rounding.
+    const QRect ink = laidOut->ink.translated(end.at).adjusted(-2, -2, 2, 2).toAlignedRect();
+    end.inside = (m_painting & ink).subtracted(cell).isEmpty();
+    return end;
 }
 
 } // namespace vz

@@ -53,14 +53,28 @@ private:
         QChar keptNext;
         bool joinsNext = true;
     };
-    // Draws the part of the line the painter's region reaches, from `origin`; false when all of
+    // An end of a line laid out once, and where its ink lies from its start on the baseline.
+    struct LaidOut {
+        QStaticText text;
+        QRectF ink;
+    };
+    // What a paint that reaches only the end of a cell draws of its line: the words from `at`
+    // (on the baseline), from a kept layout where there is one.
+    struct ChangedEnd {
+        QPointF at;
+        QString text;
+        const LaidOut* laidOut = nullptr;
+        bool inside = false; // what the paint's region reaches of its ink lies inside the cell
+    };
+    // The end of the line to draw when the painter's region reaches only that; none when all of
     // it must be drawn.
-    bool drawChangedPart(QPainter* painter, const QModelIndex& index, const QRect& cell,
-                         const QPointF& origin, int top, const QString& text) const;
+    std::optional<ChangedEnd> changedEnd(const QPainter* painter, const QModelIndex& index,
+                                         const QRect& cell, const QPointF& origin,
+                                         const QString& text) const;
 
     mutable QHash<std::pair<int, int>, Lead> m_leads;
-    mutable QFont m_leadFont;                    // the font the leads were measured in
-    mutable QHash<QString, QStaticText> m_tails; // ends of lines laid out, for m_tailFont
+    mutable QFont m_leadFont;                // the font the leads were measured in
+    mutable QHash<QString, LaidOut> m_tails; // ends of lines laid out, for m_tailFont
     mutable QFont m_tailFont;
     QRegion m_painting; // what the viewport's paint under way repaints
 };

@@ -173,6 +173,13 @@ TEST(PlainCellDelegate, WhatPartialRepaintsLeaveIsAWholeRepaint) {
           {"2 yrs 3 mos 4 dys 5 hrs 6 mins 59 secs", Step::Changed},
           {"11 mos 9 dys 9 hrs 9 mins 9 secs", Step::Replaced},
           {"11 mos 9 dys 9 hrs 9 mins 9 secs", Step::Exposed, 200}}},
+        {"a text the column cuts off, uncovered past the column's edge",
+         {{"1 yr 2 mos 3 dys 4 hrs 5 mins 58 secs, and words that run on past the column",
+           Step::Changed},
+          {"1 yr 2 mos 3 dys 4 hrs 5 mins 59 secs, and words that run on past the column",
+           Step::Changed},
+          {"1 yr 2 mos 3 dys 4 hrs 5 mins 59 secs, and words that run on past the column",
+           Step::Exposed, 200}}},
         {"part of the cell uncovered across its kept words",
          {{"2 yrs 3 mos 4 dys 5 hrs 6 mins 58 secs", Step::Changed},
           {"2 yrs 3 mos 4 dys 5 hrs 6 mins 59 secs", Step::Changed},
@@ -208,7 +215,7 @@ TEST(PlainCellDelegate, WhatPartialRepaintsLeaveIsAWholeRepaint) {
             if (step.how == Step::Changed)
                 part = delegate->changedPart(cell, before, step.text);
             else if (step.how == Step::Exposed)
-                part = whole.adjusted(step.exposedFrom, 0, 0, 0);
+                part = whole.adjusted(step.exposedFrom, 0, 100, 0); // and past its edge
             view.viewport()->update(part.value_or(whole));
             settle();
         }
