@@ -12,4 +12,13 @@ std::size_t changedFrom(std::string_view before, std::string_view after) {
     return at;
 }
 
+std::size_t lastWordStart(std::string_view text) {
+    std::size_t at = text.size();
+    while (at > 0 && text[at - 1] == ' ')
+        --at;
+    while (at > 0 && text[at - 1] != ' ')
+        --at;
+    return at;
+}
+
 } // namespace vz

@@ -13,4 +13,7 @@ namespace vz {
 // countdown the word's start stays where it is, so its place is measured once.
 std::size_t changedFrom(std::string_view before, std::string_view after);
 
+// Where the last word of a text that may end in blanks starts; 0 when it has a single word.
+std::size_t lastWordStart(std::string_view text);
+
 } // namespace vz

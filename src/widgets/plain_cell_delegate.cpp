@@ -54,16 +54,6 @@ bool hasRightToLeft(QStringView text) {
     return false;
 }
 
-// Where the last word of a text that ends in blanks starts; 0 when it has a single word.
-qsizetype lastWordStart(const QString& text) {
-    qsizetype at = text.size();
-    while (at > 0 && text[at - 1] == QLatin1Char(' '))
-        --at;
-    while (at > 0 && text[at - 1] != QLatin1Char(' '))
-        --at;
-    return at;
-}
-
 } // namespace
 
 PlainCellDelegate::PlainCellDelegate(QAbstractItemView* view) : QStyledItemDelegate(view) {
@@ -101,9 +91,8 @@ std::optional<QRect> PlainCellDelegate::changedPart(const QModelIndex& index,
     const QFontMetricsF metrics(view->font());
     if (lead.text.compare(0, std::string::npos, before, 0, start) != 0) {
         lead.text.assign(before, 0, start);
-        const QString leadText = QString::fromStdString(lead.text);
-        lead.width = metrics.horizontalAdvance(leadText);
-        lead.kept = leadText.left(lastWordStart(leadText));
+        lead.width = metrics.horizontalAdvance(QString::fromStdString(lead.text));
+        lead.kept = QString::fromStdString(lead.text.substr(0, lastWordStart(lead.text)));
         lead.keptWidth = -1;
     }
     const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
